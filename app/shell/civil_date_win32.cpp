@@ -1,0 +1,14 @@
+#include <ctime>
+
+#include "civil_date.h"
+
+namespace kvt {
+
+CivilDate localToday() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_s(&local, &now);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+}  // namespace kvt

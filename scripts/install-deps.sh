@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing QuorKVT need; only the missing ones, and
+# quietly when all are there. Run as root on Debian 12.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config    # toolchain
+  libgtest-dev libbenchmark-dev       # tests and benchmarks
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" -ne 0 ]; then
+  echo "Faltan paquetes de Debian: ${missing[*]}" >&2
+  echo "Ejecute este guion como root (o instálelos con apt-get install)." >&2
+  exit 1
+fi
+echo "Instalando paquetes de Debian: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

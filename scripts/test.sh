@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds everything with warnings as errors under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and runs the whole test suite.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORKVT_WERROR=ON \
+      -DQUORKVT_SANITIZE=address,undefined >/dev/null
+cmake --build build
+ctest --test-dir build --output-on-failure -j "$(nproc)"
