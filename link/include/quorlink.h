@@ -1,0 +1,131 @@
+/*
+ * quorlink — the clock link library of QuorKVT.
+ *
+ * A host program loads this library to talk to a pigeon-race clock of the Quor family on a serial
+ * (COM) port. Two uses:
+ *
+ *  - Print capture. The clock lists its data by printing plain printer text. The library takes that
+ *    text as it arrives, cuts it into lines, prints every line on a printer, and tells the host
+ *    about each finished line through an update procedure:
+ *        openQuorConnection -> openQuorKVT -> regUpdateProc -> (update procedure per line, which
+ *        calls getUpdateData) -> closeQuorKVT -> closeQuorConnection
+ *
+ *  - The clocks' command protocol (Quor and Tolvex dialects): reading a race or the stock list,
+ *    writing stock, recovery data and liberation points.
+ *        openQuorConnection -> [regOptionBase] -> readQuor / readQuorTolvex -> get exports,
+ *        or set exports -> writeQuor / buildQuor / setLiberationPoints -> closeQuorConnection
+ *
+ * Conventions. Every export returns a 32-bit integer: 1 for success, 0 for failure (the close
+ * exports always 1); there are no error codes. Every argument occupies one 32-bit slot; 8- and
+ * 16-bit arguments are taken from the low bits of their slot. All state is library-global: one
+ * link per process. The library never keeps an address the host passes, except the update
+ * procedure's, and never allocates memory for the host; buffers are the host's, of the sizes given
+ * below. Exports are meant to be called from one host thread, one at a time.
+ *
+ * Threads. openQuorConnection starts a reader thread that collects what the clock sends into
+ * bursts (a burst ends at the first 30 ms pause); while capture is on, an idle monitor thread
+ * finishes a printout after about 5 s of silence. The host's update procedure runs on the reader
+ * thread.
+ *
+ * Porting from the Windows serial API. On Windows the port is opened for overlapped I/O and the
+ * reader thread waits with WaitCommEvent(EV_RXCHAR); closing clears the event mask to end that
+ * wait. On POSIX systems the port is a termios device in raw mode (9600 baud, 8N1, no flow control,
+ * DTR and RTS raised), the reader polls the device together with a wake-up pipe that closing
+ * writes to, and COM<n> names the device of the entry COM<n> in $XDG_CONFIG_HOME/quorlink/ports
+ * (default ~/.config/quorlink/ports; a symbolic link or a device node), else /dev/ttyS<n-1>.
+ */
+#ifndef QUORLINK_H
+#define QUORLINK_H
+
+#include <stdint.h>
+
+/* The Windows standard calling convention on 32-bit Windows, where the callee removes the
+ * arguments; the platform's own elsewhere. */
+#if defined(_WIN32) && !defined(_WIN64)
+#define QUORLINK_CALL __stdcall
+#else
+#define QUORLINK_CALL
+#endif
+
+#if defined(QUORLINK_BUILDING)
+#if defined(_WIN32)
+#define QUORLINK_API __declspec(dllexport)
+#else
+#define QUORLINK_API __attribute__((visibility("default")))
+#endif
+#else
+#if defined(_WIN32)
+#define QUORLINK_API __declspec(dllimport)
+#else
+#define QUORLINK_API
+#endif
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+/* ---- Connection ------------------------------------------------------------------------------
+ * The one serial port of the library. */
+
+/* Opens COM<n> at 9600 baud, 8 data bits, no parity, one stop bit, DTR raised, and starts the
+ * reader thread. portText: a zero-terminated string holding the port number in decimal (leading
+ * blanks and a sign allowed; text without digits names COM0, which never opens). A link that is
+ * open is closed first. Returns 1 when the port is open, 0 otherwise. Host thread only. */
+QUORLINK_API int32_t QUORLINK_CALL openQuorConnection(const char* portText);
+
+/* Stops the reader thread and closes the port (only when openQuorConnection succeeded), and
+ * switches Quor print capture off. Returns 1. It waits for the reader thread to end, so it must
+ * not be called while the update procedure waits for the calling thread. */
+QUORLINK_API int32_t QUORLINK_CALL closeQuorConnection(void);
+
+/* ---- Print capture ---------------------------------------------------------------------------
+ * Capture is switched on for a Quor clock's plain printer text or a Tolvex clock's framed text.
+ * While it is on, every line the clock prints is printed (a document per printout, 66 lines a
+ * page, the logo at its end) and handed to the update procedure. */
+
+/* The host's update procedure. It is called on the reader thread with the address of the
+ * library's line buffer: the finished line, zero-terminated, at most 75 characters. The library
+ * clears that buffer as soon as the procedure returns, so the host copies the line (getUpdateData)
+ * before it returns. The procedure must not wait for a thread that may be calling closeQuorKVT or
+ * closeQuorConnection: those wait for the reader thread, which waits for the procedure. */
+typedef void(QUORLINK_CALL* QuorUpdateProc)(const char* line);
+
+/* Switches Quor print capture on and chooses the printer: ask = 0 (low 8 bits) takes the default
+ * printer, any other value lets the user choose the printer. Returns 1, or 0 when the
+ * link is not open (nothing done). A printer that cannot be chosen does not stop capture: lines
+ * are still handed to the host and nothing is printed. */
+QUORLINK_API int32_t QUORLINK_CALL openQuorKVT(uint32_t ask);
+
+/* Switches Quor print capture off, forgets the update procedure, ends an open page and document
+ * and releases the printer. Returns 1. */
+QUORLINK_API int32_t QUORLINK_CALL closeQuorKVT(void);
+
+/* As openQuorKVT, for a Tolvex clock, whose printer text comes in frames. */
+QUORLINK_API int32_t QUORLINK_CALL openQuorKVTtolvex(uint32_t ask);
+
+/* As closeQuorKVT for Tolvex capture; the update procedure stays registered. Returns 1. */
+QUORLINK_API int32_t QUORLINK_CALL closeQuorKVTtolvex(void);
+
+/* Registers the update procedure, called once per finished line from now on. Returns 1, or 0 for
+ * a null procedure (nothing changed). closeQuorKVT forgets it: register it again for every
+ * capture. */
+QUORLINK_API int32_t QUORLINK_CALL regUpdateProc(QuorUpdateProc proc);
+
+/* Copies the library's line buffer, up to and including its terminating zero, into buffer (at
+ * least 132 bytes). Called from the update procedure (directly or through a synchronous chain of
+ * calls) it gives the finished line, at most 75 characters; at any other time the partial next
+ * line, at most 131 characters. Returns 1. Any thread. */
+QUORLINK_API int32_t QUORLINK_CALL getUpdateData(char* buffer);
+
+/* ---- Command protocol: options ------------------------------------------------------------ */
+
+/* 1: record indexes given to getPigeonData, getQuorStockData and setQuorStockData count from 1;
+ * 0: from 0 (the initial base). Returns 1, or 0 for any other value (the base stays). */
+QUORLINK_API int32_t QUORLINK_CALL regOptionBase(int32_t base);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif /* QUORLINK_H */

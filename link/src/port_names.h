@@ -1,0 +1,18 @@
+// The one place that maps a COM port number to its device. The desktop program compiles this file
+// too, so that its port probe opens exactly the devices that the link would open.
+#pragma once
+
+#include <string>
+
+namespace quorlink {
+
+// On Windows "COM<n>". Elsewhere the device named by the entry COM<n> (a symbolic link or a device
+// node) in the folder $XDG_CONFIG_HOME/quorlink/ports (default ~/.config/quorlink/ports), or
+// /dev/ttyS<n-1> when there is no such entry.
+std::string portDevicePath(unsigned portNumber);
+
+// Off Windows: the folder $XDG_CONFIG_HOME/quorlink/ports (default ~/.config/quorlink/ports) where
+// the entries COM<n> are looked up.
+std::string portsFolder();
+
+}  // namespace quorlink

@@ -1,0 +1,9 @@
+#include "status_window.h"
+
+namespace quorlink {
+
+void showStatusWindow() {}
+void raiseStatusWindow() {}
+void destroyStatusWindow() {}
+
+}  // namespace quorlink
