@@ -1,5 +1,8 @@
 include(GoogleTest)
 
+# What every test runs with: the leak checker knows what system libraries keep for themselves.
+set(KVT_TEST_ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp")
+
 # kvt_add_test(name SOURCES ... LIBS ... [LABELS ...]): one GoogleTest program, its cases
 # registered with ctest.
 function(kvt_add_test name)
@@ -7,5 +10,5 @@ function(kvt_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 120 LABELS "${ARG_LABELS}")
+    PROPERTIES TIMEOUT 120 LABELS "${ARG_LABELS}" ENVIRONMENT "${KVT_TEST_ENVIRONMENT}")
 endfunction()

@@ -4,8 +4,11 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build pkg-config    # toolchain
-  libgtest-dev libbenchmark-dev       # tests and benchmarks
+  g++ cmake ninja-build pkg-config                   # toolchain
+  libcairo2-dev libfontconfig-dev libcups2-dev       # printing in the link library
+  fonts-dejavu-core                                  # a monospace face to print with
+  libgtest-dev libbenchmark-dev                      # tests and benchmarks
+  poppler-utils cups printer-driver-cups-pdf         # reading printed PDFs; a print server
 )
 
 missing=()

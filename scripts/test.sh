@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and runs the whole test suite.
+# and runs the whole test suite; a CUPS print server with a PDF queue is set up for the printing
+# tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+scripts/print-server.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORKVT_WERROR=ON \
       -DQUORKVT_SANITIZE=address,undefined >/dev/null
 cmake --build build

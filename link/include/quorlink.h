@@ -92,14 +92,29 @@ QUORLINK_API int32_t QUORLINK_CALL closeQuorConnection(void);
 typedef void(QUORLINK_CALL* QuorUpdateProc)(const char* line);
 
 /* Switches Quor print capture on and chooses the printer: ask = 0 (low 8 bits) takes the default
- * printer, any other value lets the user choose the printer. Returns 1, or 0 when the
- * link is not open (nothing done). A printer that cannot be chosen does not stop capture: lines
- * are still handed to the host and nothing is printed. */
+ * printer without a dialog, any other value lets the user choose it (regPrinterChooser). Returns
+ * 1, or 0 when the link is not open (nothing done). A printer that cannot be chosen (no default
+ * printer, the user cancelled) does not stop capture: lines are still handed to the host and
+ * nothing is printed. Every printed document is one print job, submitted when it ends (a form
+ * feed, about 5 s of silence, or closeQuorKVT), titled "quorKVT" ("quorKVTtolvex" for Tolvex
+ * capture), in portrait orientation where the printer can take it. */
 QUORLINK_API int32_t QUORLINK_CALL openQuorKVT(uint32_t ask);
 
 /* Switches Quor print capture off, forgets the update procedure, ends an open page and document
  * and releases the printer. Returns 1. */
 QUORLINK_API int32_t QUORLINK_CALL closeQuorKVT(void);
+
+/* The host's printer dialog, asked when capture starts with ask non-zero (off Windows; on Windows
+ * the library shows the system's print set-up dialog). It writes the chosen
+ * destination, zero-terminated, into buffer (size bytes, the zero included) and returns 1, or
+ * returns 0 when the user cancels. A destination is a printer queue's name (CUPS off Windows), or
+ * "file:" followed by a path to print to a PDF file; further documents of the same capture go to
+ * the same path with -2, -3, ... before its extension. An empty name takes the default printer.
+ * Called on the thread that calls openQuorKVT. */
+typedef int32_t(QUORLINK_CALL* QuorPrinterChooser)(char* buffer, uint32_t size);
+
+/* Registers the printer dialog (null: none, and ask then takes the default printer). Returns 1. */
+QUORLINK_API int32_t QUORLINK_CALL regPrinterChooser(QuorPrinterChooser chooser);
 
 /* As openQuorKVT, for a Tolvex clock, whose printer text comes in frames. */
 QUORLINK_API int32_t QUORLINK_CALL openQuorKVTtolvex(uint32_t ask);

@@ -184,12 +184,18 @@ void endPrinting() {
 bool open(bool tolvex, bool ask) {
   LinkFlags& f = linkFlags();
   if (!f.linkOpen) return false;
+  CaptureState& s = state();
+  {
+    // A line left unfinished by an earlier capture does not start this printout's first line.
+    std::lock_guard line(s.lineMutex);
+    std::memset(s.lineBuffer, 0, sizeof s.lineBuffer);
+    s.lineLength = 0;
+  }
   (tolvex ? f.captureTolvex : f.captureQuor) = true;
   startIdleMonitor();
   const char* documentName = tolvex ? "quorKVTtolvex" : "quorKVT";
   // The printer is chosen (perhaps in a dialog) before the print lock is taken.
   std::unique_ptr<PrintDevice> device = currentPrinterBackend().choose(documentName, ask);
-  CaptureState& s = state();
   std::lock_guard print(s.printMutex);
   printing().setup(std::move(device), documentName);
   return true;

@@ -5,6 +5,7 @@
 #include "capture.h"
 #include "data_store.h"
 #include "link.h"
+#include "printer_chooser.h"
 
 using namespace quorlink;
 
@@ -25,6 +26,11 @@ int32_t QUORLINK_CALL openQuorKVT(uint32_t ask) {
 
 int32_t QUORLINK_CALL closeQuorKVT(void) {
   capture::close(false);
+  return 1;
+}
+
+int32_t QUORLINK_CALL regPrinterChooser(QuorPrinterChooser chooser) {
+  setPrinterChooser(chooser);
   return 1;
 }
 

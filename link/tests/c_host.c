@@ -23,6 +23,7 @@ typedef int32_t(QUORLINK_CALL* OpenCapture)(uint32_t);
 typedef int32_t(QUORLINK_CALL* RegisterProc)(QuorUpdateProc);
 typedef int32_t(QUORLINK_CALL* CopyLine)(char*);
 typedef int32_t(QUORLINK_CALL* OptionBase)(int32_t);
+typedef int32_t(QUORLINK_CALL* RegisterChooser)(QuorPrinterChooser);
 
 static CopyLine getUpdateDataProc;
 static char received[256][132];
@@ -33,6 +34,14 @@ static void QUORLINK_CALL onLine(const char* line) {
   const int count = atomic_load(&receivedCount);
   if (count < 256 && getUpdateDataProc(received[count]) == 1)
     atomic_store(&receivedCount, count + 1);
+}
+
+static char printoutPdf[4096];
+
+/* The host's printer dialog: the printout goes to a PDF file. */
+static int32_t QUORLINK_CALL choosePrinter(char* buffer, uint32_t size) {
+  snprintf(buffer, size, "file:%s", printoutPdf);
+  return 1;
 }
 
 static void* bind(void* library, const char* name) {
@@ -65,6 +74,7 @@ int main(int argc, char** argv) {
   NoArguments closeQuorKVT = (NoArguments)bind(library, "closeQuorKVT");
   RegisterProc regUpdateProc = (RegisterProc)bind(library, "regUpdateProc");
   OptionBase regOptionBase = (OptionBase)bind(library, "regOptionBase");
+  RegisterChooser regPrinterChooser = (RegisterChooser)bind(library, "regPrinterChooser");
   getUpdateDataProc = (CopyLine)bind(library, "getUpdateData");
   if (dlsym(library, "capture") != NULL || dlsym(library, "linkFlags") != NULL) {
     fprintf(stderr, "internal names are visible\n");
@@ -84,7 +94,10 @@ int main(int argc, char** argv) {
   struct stat status;
   for (int i = 0; i < 200 && lstat(entry, &status) != 0; ++i) sleepMs(10);
 
-  if (openQuorConnection("7") != 1 || openQuorKVT(0) != 1 || regUpdateProc(onLine) != 1) {
+  snprintf(printoutPdf, sizeof printoutPdf, "%s/printout.pdf", config != NULL ? config : ".");
+  unlink(printoutPdf);
+  if (regPrinterChooser(choosePrinter) != 1 || openQuorConnection("7") != 1 ||
+      openQuorKVT(1) != 1 || regUpdateProc(onLine) != 1) {
     fprintf(stderr, "capture did not start\n");
     kill(clock, SIGTERM);
     return 1;
@@ -116,6 +129,10 @@ int main(int argc, char** argv) {
   }
   if (count != expectedCount + 1) {
     fprintf(stderr, "received %d lines, expected %d\n", count, expectedCount + 1);
+  }
+  if (stat(printoutPdf, &status) != 0 || status.st_size == 0) {
+    fprintf(stderr, "the printout was not printed to %s\n", printoutPdf);
+    failures = 1;
   }
   if (!WIFEXITED(clockStatus) || WEXITSTATUS(clockStatus) != 0) {
     fprintf(stderr, "quorclock did not end cleanly\n");

@@ -161,6 +161,15 @@ TEST_F(Capture, PartialLineIsWhatGetUpdateDataGivesBetweenLines) {
   EXPECT_STREQ(line, "PART");
 }
 
+TEST_F(Capture, LineLeftUnfinishedDoesNotStartTheNextCapture) {
+  burst("UNFINISHED");
+  closeQuorKVT();
+  ASSERT_EQ(openQuorKVT(0), 1);
+  host_->reregister();
+  burst("NEW\r");
+  EXPECT_EQ(host_->lines(), std::vector<std::string>{"NEW"});
+}
+
 TEST(CapturePrinting, LetterAOf50By100GivesTheCellAndLogoSize) {
   testing::RecordingPrinter printer({50, 100});
   installPrinterBackend(&printer);
