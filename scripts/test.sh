@@ -15,5 +15,5 @@ ctest --test-dir build --output-on-failure -j "$(nproc)"
 # The link library's threads once more, under ThreadSanitizer, in a build of their own.
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORKVT_WERROR=ON \
       -DQUORKVT_SANITIZE=thread >/dev/null
-cmake --build build/tsan --target quorlink_tests c_host quorlink quorclock
+cmake --build build/tsan --target quorlink_tests c_host c_protocol_host quorlink quorclock
 ctest --test-dir build/tsan --output-on-failure -L link

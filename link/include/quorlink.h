@@ -139,6 +139,66 @@ QUORLINK_API int32_t QUORLINK_CALL getUpdateData(char* buffer);
  * 0: from 0 (the initial base). Returns 1, or 0 for any other value (the base stays). */
 QUORLINK_API int32_t QUORLINK_CALL regOptionBase(int32_t base);
 
+/* ---- Command protocol: reading and writing a clock -------------------------------------------
+ * Each call runs one whole exchange with the clock on the calling thread and returns when it is
+ * over: the Quor dialect (ASCII commands, one answer block; refused while the clock prints a
+ * document) or the Tolvex dialect (a framed request per record). An exchange that gets no answer
+ * gives up after about 1.5 s of silence. What a read stores stays readable through the get calls
+ * below until the next read of the same kind; a failed read leaves nothing readable. */
+
+/* Reads out of a Quor clock: selector 999 the stock list, 1..100 race n, above 100 the race data
+ * set selector - 100 (the clock's packed form, turned into the same records). Returns 1 when the
+ * answer was read and stored, 0 otherwise. */
+QUORLINK_API int32_t QUORLINK_CALL readQuor(uint32_t selector);
+
+/* Reads out of a Tolvex clock: selector 999 the stock list, any other the race of its low 8 bits.
+ * The stock list counts as read only when every record announced came. Returns 1 or 0. */
+QUORLINK_API int32_t QUORLINK_CALL readQuorTolvex(uint32_t selector);
+
+/* Writes the stock list (the owner record and as many stock records as its count says) into a
+ * Quor clock. Returns 1 when the clock accepted it, 0 otherwise (also when the count is not
+ * 0..1001). */
+QUORLINK_API int32_t QUORLINK_CALL writeQuor(void);
+
+/* As writeQuor, for a Tolvex clock: 1 when every frame was sent and the clock answered each. An
+ * owner record that counts 0 records sends no stock record. */
+QUORLINK_API int32_t QUORLINK_CALL writeQuorTolvex(void);
+
+/* Sends the owner record and the recovery records (as many as its count says) to a Quor clock
+ * for building its recovery list. Returns 1 when the clock accepted them. */
+QUORLINK_API int32_t QUORLINK_CALL buildQuor(void);
+
+/* Liberation points. point 1..99 stores the name (zero-terminated; 15 characters kept for Quor,
+ * 16 for Tolvex) and returns 1; point 0 returns 0 and stores nothing; point 100 or more sends the
+ * whole table (points never named go as a blank) and empties it, and returns 1, or 0 when it could
+ * not be sent (the table is then kept). */
+QUORLINK_API int32_t QUORLINK_CALL setLiberationPoints(const char* name, uint32_t point);
+QUORLINK_API int32_t QUORLINK_CALL setLiberationPointsTolvex(const char* name, uint32_t point);
+
+/* ---- Command protocol: the records -----------------------------------------------------------
+ * Fixed-width text records copied between the host's memory and the library's store. Indexes are
+ * the low 16 bits (8 for poules) of their argument; getPigeonData, getQuorStockData and
+ * setQuorStockData count from 1 after regOptionBase(1). Each returns 1 when it copied, 0 when
+ * there is nothing to copy, the index is out of range or the address is null. */
+
+/* The 48-byte recovery record index (0..1000); the owner record's count becomes index + 1. */
+QUORLINK_API int32_t QUORLINK_CALL setQuorRecoveryData(const void* record, uint32_t index);
+/* The 22-byte stock record index (0..1000); the owner record's count becomes index + 1. */
+QUORLINK_API int32_t QUORLINK_CALL setQuorStockData(const void* record, uint32_t index);
+/* The 113-byte owner record; its number fields at 88 and 98 are written back as nine digits. */
+QUORLINK_API int32_t QUORLINK_CALL setQuorStockOwnerData(const void* record);
+
+/* The 166-byte header of the race read last. */
+QUORLINK_API int32_t QUORLINK_CALL getQuorData(void* buffer);
+/* The 60-byte pigeon record index of the race read last. */
+QUORLINK_API int32_t QUORLINK_CALL getPigeonData(void* buffer, uint32_t index);
+/* The 110-byte poule record index (0..18) of the race read last. */
+QUORLINK_API int32_t QUORLINK_CALL getQuorPoulData(void* buffer, uint32_t index);
+/* The 22-byte stock record index of the stock list read last. */
+QUORLINK_API int32_t QUORLINK_CALL getQuorStockData(void* buffer, uint32_t index);
+/* The 113-byte owner record of the stock list read last. */
+QUORLINK_API int32_t QUORLINK_CALL getQuorStockOwnerData(void* buffer);
+
 #ifdef __cplusplus
 }
 #endif

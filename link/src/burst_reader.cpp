@@ -25,9 +25,10 @@ void runBurstReader(SerialPort& port, BurstSink& sink) {
       }
       std::this_thread::sleep_for(kBurstStep);
     } while (n > 0 && sink.connected());
+    // The burst is handed on before it is marked as ended, so that a wait for an answer never
+    // sees a quiet line with the answer not yet delivered.
+    if (total > 0) sink.burstEnded(live ? nullptr : buffer.data(), live ? total : length);
     sink.burstInProgress(false);
-    if (total == 0) continue;
-    sink.burstEnded(live ? nullptr : buffer.data(), live ? total : length);
   }
 }
 

@@ -212,6 +212,11 @@ void close(bool tolvex) {
   endPrinting();
 }
 
+bool documentOpen() {
+  std::lock_guard lock(state().printMutex);
+  return printing().layout().documentOpen;
+}
+
 bool registerUpdateProc(QuorUpdateProc proc) {
   if (proc == nullptr) return false;
   CaptureState& s = state();

@@ -15,6 +15,9 @@ bool open(bool tolvex, bool ask);
 // closeQuorKVT and closeQuorKVTtolvex.
 void close(bool tolvex);
 
+// A printed document is open (the clock is printing); Quor command exchanges are refused then.
+bool documentOpen();
+
 bool registerUpdateProc(QuorUpdateProc proc);
 // getUpdateData: the finished line while the update procedure runs, the partial next line
 // otherwise; buffer holds at least 132 bytes.

@@ -3,11 +3,29 @@
 #include "quorlink.h"
 
 #include "capture.h"
+#include "clock_exchanges.h"
 #include "data_store.h"
 #include "link.h"
 #include "printer_chooser.h"
 
 using namespace quorlink;
+
+namespace {
+
+// The 16-bit and 8-bit arguments are the low bits of their 32-bit slot.
+std::uint16_t low16(uint32_t value) {
+  return static_cast<std::uint16_t>(value & 0xFFFF);
+}
+
+std::uint8_t* bytesAt(void* address) {
+  return static_cast<std::uint8_t*>(address);
+}
+
+const std::uint8_t* bytesAt(const void* address) {
+  return static_cast<const std::uint8_t*>(address);
+}
+
+}  // namespace
 
 extern "C" {
 
@@ -54,6 +72,68 @@ int32_t QUORLINK_CALL getUpdateData(char* buffer) {
 
 int32_t QUORLINK_CALL regOptionBase(int32_t base) {
   return setOptionBase(base) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL readQuor(uint32_t selector) {
+  return quorlink::readQuor(selector) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL readQuorTolvex(uint32_t selector) {
+  return readTolvex(selector) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL writeQuor(void) {
+  return writeQuorStock() ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL writeQuorTolvex(void) {
+  return writeTolvexStock() ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL buildQuor(void) {
+  return buildQuorRecovery() ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL setLiberationPoints(const char* name, uint32_t point) {
+  return setQuorLiberationPoint(name, point) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL setLiberationPointsTolvex(const char* name, uint32_t point) {
+  return setTolvexLiberationPoint(name, point) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL setQuorRecoveryData(const void* record, uint32_t index) {
+  return record != nullptr && storeRecoveryRecord(bytesAt(record), low16(index)) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL setQuorStockData(const void* record, uint32_t index) {
+  return record != nullptr && storeStockRecord(bytesAt(record), low16(index)) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL setQuorStockOwnerData(const void* record) {
+  if (record == nullptr) return 0;
+  storeOwnerRecord(bytesAt(record));
+  return 1;
+}
+
+int32_t QUORLINK_CALL getQuorData(void* buffer) {
+  return buffer != nullptr && copyRaceHeader(bytesAt(buffer)) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL getPigeonData(void* buffer, uint32_t index) {
+  return buffer != nullptr && copyPigeonRecord(bytesAt(buffer), low16(index)) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL getQuorPoulData(void* buffer, uint32_t index) {
+  return buffer != nullptr && copyPouleRecord(bytesAt(buffer), index & 0xFF) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL getQuorStockData(void* buffer, uint32_t index) {
+  return buffer != nullptr && copyStockRecord(bytesAt(buffer), low16(index)) ? 1 : 0;
+}
+
+int32_t QUORLINK_CALL getQuorStockOwnerData(void* buffer) {
+  return buffer != nullptr && copyOwnerRecord(bytesAt(buffer)) ? 1 : 0;
 }
 
 }  // extern "C"

@@ -53,6 +53,16 @@ ReplyBuffer& reply() {
   return *buffer;
 }
 
+std::size_t replyLength() {
+  ReplyBuffer& r = reply();
+  std::lock_guard lock(r.mutex);
+  return r.bytes.size();
+}
+
+bool replyCollecting() {
+  return replyLength() > 0;
+}
+
 // Decides where a burst goes: to the reply buffer in command mode, else to print capture.
 class BurstRouter final : public BurstSink {
  public:
@@ -80,7 +90,10 @@ class BurstRouter final : public BurstSink {
     const LinkFlags& f = linkFlags();
     const bool looksLikeReply =
         data[0] == '1' || data[0] == '>' || startsWith(data, length, kReplyPrefix);
-    if (f.commandMode && looksLikeReply) {
+    // An answer longer than a burst goes on in the burst that follows the full one.
+    const bool continuesReply = previousBurstFull_ && replyCollecting();
+    previousBurstFull_ = length >= kBurstCapacity;
+    if (f.commandMode && (looksLikeReply || continuesReply)) {
       appendReply(data, length);
       return;
     }
@@ -97,6 +110,7 @@ class BurstRouter final : public BurstSink {
 
  private:
   const Session& session_;
+  bool previousBurstFull_ = false;
 };
 
 // The decimal value of the port text: blanks skipped, an optional sign, the digits up to the first
@@ -191,7 +205,7 @@ void appendReply(const std::uint8_t* data, std::size_t length) {
   ReplyBuffer& r = reply();
   std::lock_guard lock(r.mutex);
   // The replies of one exchange never grow past the buffer: what would not fit is dropped.
-  const std::size_t room = kBurstCapacity - std::min(kBurstCapacity, r.bytes.size());
+  const std::size_t room = kReplyCapacity - std::min(kReplyCapacity, r.bytes.size());
   r.bytes.insert(r.bytes.end(), data, data + std::min(length, room));
 }
 
@@ -203,20 +217,20 @@ std::vector<std::uint8_t> replyBytes() {
 
 namespace {
 
-std::size_t replyLength() {
-  ReplyBuffer& r = reply();
-  std::lock_guard lock(r.mutex);
-  return r.bytes.size();
-}
+std::atomic<std::uint32_t> quietChecksForReply{11};
 
 }  // namespace
+
+void setReplyQuietChecks(std::uint32_t checks) {
+  quietChecksForReply = checks;
+}
 
 bool waitForReply() {
   using std::chrono::milliseconds;
   LinkFlags& f = linkFlags();
   for (int checks = 0; f.linkOpen;) {
     const bool answered = replyLength() > 0;
-    if (answered && !f.burstInProgress && f.quietCount > 10) return true;
+    if (answered && !f.burstInProgress && f.quietCount >= quietChecksForReply) return true;
     if (answered && !f.burstInProgress) {
       ++f.quietCount;
       std::this_thread::sleep_for(milliseconds(50));

@@ -31,7 +31,10 @@ void closeConnection();
 // Writes bytes to the clock; false when the port is closed or refused them.
 bool writeBlock(const std::uint8_t* data, std::size_t length);
 
-// The reply buffer: what the clock answered to a command.
+// The reply buffer: what the clock answered to a command. It holds the largest answer a clock
+// gives (a race of 1001 pigeons is 62206 bytes). In command mode, a burst that follows one cut at
+// the burst capacity continues the answer, whatever its first byte.
+inline constexpr std::size_t kReplyCapacity = 64 * 1024;
 void resetReply();
 void appendReply(const std::uint8_t* data, std::size_t length);
 std::vector<std::uint8_t> replyBytes();
@@ -40,5 +43,8 @@ std::vector<std::uint8_t> replyBytes();
 // checks of about 60 ms; 0 after about 1.5 s without any answer (tolvexDialect is then cleared),
 // or when the link closes.
 bool waitForReply();
+
+// The number of quiet checks that end the wait for an answer (11); tests shorten it.
+void setReplyQuietChecks(std::uint32_t checks);
 
 }  // namespace quorlink

@@ -1,6 +1,7 @@
-// quorclock: a Quor clock on a pseudo-terminal. It publishes the pseudo-terminal as COM<n> for
-// the link library, waits until a program opens that port, and prints a printout file at line
-// rate, as a clock does when the official asks it for a list. It stays until the port is closed.
+// quorclock: a clock on a pseudo-terminal. It publishes the pseudo-terminal as COM<n> for the link
+// library, waits until a program opens that port, and either prints a printout file at line rate,
+// as a clock does when the official asks it for a list, or answers the link's commands from a
+// clock data file.
 #include <csignal>
 #include <fstream>
 #include <iostream>
@@ -8,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "answering_clock.h"
 #include "printout_player.h"
 #include "pty_clock.h"
 
@@ -17,16 +19,41 @@ constexpr const char* kUsage =
     "usage: quorclock [--com N] [--escapes] [--control-bytes] [--no-form-feed]\n"
     "                 [--pause-every LINES --pause MS] [--tolvex] [--byte-us MICROSECONDS]\n"
     "                 [--once] PRINTOUT\n"
+    "       quorclock [--com N] [--tolvex] [--byte-us MICROSECONDS] [--silent] [--wrong-code]\n"
+    "                 [--cut BYTES] [--heard FILE] --answer CLOCKDATA\n"
     "\n"
     "Publishes a pseudo-terminal as COM<N> (default 1) in the link's ports folder, waits until it\n"
     "is opened, then plays PRINTOUT (text lines) at 9600 baud with CR LF line ends and a form\n"
     "feed at the end. --once exits after playing; otherwise it plays again each time the port\n"
-    "is opened anew, until interrupted.\n";
+    "is opened anew, until interrupted.\n"
+    "\n"
+    "With --answer it answers the link's commands instead, as a Quor clock (a Tolvex clock with\n"
+    "--tolvex), from the records of CLOCKDATA, until interrupted. --silent never answers,\n"
+    "--wrong-code answers Tolvex requests with another command code, --cut keeps only the first\n"
+    "BYTES of every answer, --heard appends every byte the link writes to FILE.\n";
 
-volatile std::sig_atomic_t stopRequested = 0;
+std::atomic<bool> stopRequested{false};
 
 void requestStop(int) {
-  stopRequested = 1;
+  stopRequested = true;
+}
+
+int answerCommands(unsigned com, const std::string& dataFile,
+                   const quorclock::AnswerOptions& options, const std::string& heardFile) {
+  const quorclock::ClockData data = quorclock::readClockData(dataFile);
+  std::ofstream heard;
+  if (!heardFile.empty()) {
+    heard.open(heardFile, std::ios::binary | std::ios::app);
+    if (!heard) throw std::runtime_error("cannot write " + heardFile);
+  }
+  quorclock::PtyClock clock(com);
+  std::cout << "quorclock: COM" << com << " -> " << clock.slavePath() << ", answering from "
+            << dataFile << std::endl;
+  quorclock::serveCommands(clock, data, options, stopRequested, [&](std::string_view bytes) {
+    heard.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    heard.flush();
+  });
+  return 0;
 }
 
 std::vector<std::string> readLines(const std::string& path) {
@@ -44,16 +71,20 @@ std::vector<std::string> readLines(const std::string& path) {
 
 int main(int argc, char** argv) {
   quorclock::PlayOptions options;
+  quorclock::AnswerOptions answering;
   unsigned com = 1;
   bool once = false;
   std::string printout;
+  std::string clockData;
+  std::string heardFile;
   try {
     for (int i = 1; i < argc; ++i) {
       const std::string arg = argv[i];
-      auto number = [&]() -> long {
+      auto value = [&]() -> std::string {
         if (i + 1 >= argc) throw std::invalid_argument(arg + " needs a value");
-        return std::stol(argv[++i]);
+        return argv[++i];
       };
+      auto number = [&] { return std::stol(value()); };
       if (arg == "--com")
         com = static_cast<unsigned>(number());
       else if (arg == "--escapes")
@@ -64,6 +95,16 @@ int main(int argc, char** argv) {
         options.formFeed = false;
       else if (arg == "--tolvex")
         options.tolvex = true;
+      else if (arg == "--answer")
+        clockData = value();
+      else if (arg == "--silent")
+        answering.silent = true;
+      else if (arg == "--wrong-code")
+        answering.wrongCode = true;
+      else if (arg == "--cut")
+        answering.cutAt = static_cast<std::size_t>(number());
+      else if (arg == "--heard")
+        heardFile = value();
       else if (arg == "--pause-every")
         options.pauseEveryLines = static_cast<int>(number());
       else if (arg == "--pause")
@@ -77,7 +118,8 @@ int main(int argc, char** argv) {
       else
         printout = arg;
     }
-    if (printout.empty()) throw std::invalid_argument("no printout file");
+    if (printout.empty() == clockData.empty())
+      throw std::invalid_argument("give a printout file or --answer CLOCKDATA");
   } catch (const std::exception& error) {
     std::cerr << "quorclock: " << error.what() << "\n\n" << kUsage;
     return 2;
@@ -85,7 +127,10 @@ int main(int argc, char** argv) {
 
   std::signal(SIGINT, requestStop);
   std::signal(SIGTERM, requestStop);
+  answering.dialect = options.tolvex ? quorclock::Dialect::Tolvex : quorclock::Dialect::Quor;
+  answering.perByte = options.perByte;
   try {
+    if (!clockData.empty()) return answerCommands(com, clockData, answering, heardFile);
     const auto chunks = quorclock::printoutChunks(readLines(printout), options);
     quorclock::PtyClock clock(com);
     std::cout << "quorclock: COM" << com << " -> " << clock.slavePath() << std::endl;

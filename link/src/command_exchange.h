@@ -1,0 +1,37 @@
+// The command exchanges with a clock, on the host's thread: command mode on, one or more requests
+// each followed by the wait for the clock's answer, command mode off. While command mode is on,
+// the reader thread puts the clock's answers into the reply buffer instead of print capture.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace quorlink::command {
+
+// Quor command mode: refused (false) when the link is not open or a printed document is open.
+bool enterQuor();
+// Tolvex command mode: refused when the link is not open.
+bool enterTolvex();
+void leave();
+
+// Writes bytes that the clock does not answer; what the reply buffer holds stays. False when the
+// port refused them.
+bool write(std::span<const std::uint8_t> bytes);
+// Writes bytes that the clock answers: the reply buffer is cleared first, so that an answer that
+// comes at once is kept.
+bool post(std::span<const std::uint8_t> bytes);
+// post, then the wait for the answer: false when nothing was written or nothing came in time.
+bool ask(std::span<const std::uint8_t> bytes);
+std::vector<std::uint8_t> answer();
+
+// Leaves command mode when it goes out of scope, whatever way the exchange ends.
+class Session {
+ public:
+  Session() = default;
+  ~Session() { leave(); }
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+};
+
+}  // namespace quorlink::command
