@@ -8,6 +8,7 @@ packages=(
   libcairo2-dev libfontconfig-dev libcups2-dev       # printing in the link library
   fonts-dejavu-core                                  # a monospace face to print with
   libgtest-dev libbenchmark-dev                      # tests and benchmarks
+  clang libclang-rt-14-dev                           # the fuzz targets (libFuzzer)
   poppler-utils cups printer-driver-cups-pdf         # reading printed PDFs; a print server
 )
 

@@ -17,3 +17,16 @@ cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORKVT_WERROR=ON \
       -DQUORKVT_SANITIZE=thread >/dev/null
 cmake --build build/tsan --target quorlink_tests c_host c_protocol_host quorlink quorclock
 ctest --test-dir build/tsan --output-on-failure -L link
+
+# The fuzz targets, built with clang, each run briefly from its seeds: what a clock may answer
+# must never crash the library.
+CC=clang CXX=clang++ cmake -S link/fuzz -B build/fuzz -G Ninja >/dev/null
+cmake --build build/fuzz
+for target in fuzz_race_data_set fuzz_quor_replies fuzz_tolvex_replies; do
+  if ! output=$(build/fuzz/$target -max_total_time=15 -max_len=65536 -artifact_prefix=build/fuzz/ \
+                  "build/fuzz/corpus/$target" "link/fuzz/seeds/$target" 2>&1); then
+    echo "$output" >&2
+    exit 1
+  fi
+  echo "$target: ${output##*$'\n'}"
+done
