@@ -3,12 +3,15 @@ include(GoogleTest)
 # What every test runs with: the leak checker knows what system libraries keep for themselves.
 set(KVT_TEST_ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp")
 
-# kvt_add_test(name SOURCES ... LIBS ... [LABELS ...]): one GoogleTest program, its cases
-# registered with ctest.
+# kvt_add_test(name SOURCES ... LIBS ... [LABELS ...] [OWN_MAIN]): one GoogleTest program, its
+# cases registered with ctest. OWN_MAIN: the sources bring their own main.
 function(kvt_add_test name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+  if(NOT ARG_OWN_MAIN)
+    target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 LABELS "${ARG_LABELS}" ENVIRONMENT "${KVT_TEST_ENVIRONMENT}")
 endfunction()

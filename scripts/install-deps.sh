@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing QuorKVT need; only the missing ones, and
-# quietly when all are there. Run as root on Debian 12.
+# Installs the Debian packages that building and testing QuorKVT need, and any further packages
+# named as arguments; only the missing ones, and quietly when all are there. Run as root on
+# Debian 12.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,8 @@ packages=(
   libgtest-dev libbenchmark-dev                      # tests and benchmarks
   clang libclang-rt-14-dev                           # the fuzz targets (libFuzzer)
   poppler-utils cups printer-driver-cups-pdf         # reading printed PDFs; a print server
+  qt6-base-dev libqt6sql6-sqlite                     # the desktop program
+  "$@"
 )
 
 missing=()

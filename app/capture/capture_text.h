@@ -21,6 +21,7 @@ class CaptureText {
   std::size_t lineCount() const { return lines_.size(); }
   bool empty() const { return lines_.empty(); }
   const std::vector<std::string>& lines() const { return lines_; }
+  void append(std::string line) { lines_.push_back(std::move(line)); }
 
   // The text as the capture window holds it: every line followed by CR LF.
   std::string joined() const;

@@ -13,6 +13,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "c_host_support.h"
 #include "quorlink.h"
 
 extern char** environ;
@@ -42,20 +43,6 @@ static char printoutPdf[4096];
 static int32_t QUORLINK_CALL choosePrinter(char* buffer, uint32_t size) {
   snprintf(buffer, size, "file:%s", printoutPdf);
   return 1;
-}
-
-static void* bind(void* library, const char* name) {
-  void* address = dlsym(library, name);
-  if (address == NULL) {
-    fprintf(stderr, "export %s not found\n", name);
-    exit(1);
-  }
-  return address;
-}
-
-static void sleepMs(long ms) {
-  struct timespec pause = {ms / 1000, (ms % 1000) * 1000000L};
-  nanosleep(&pause, NULL);
 }
 
 int main(int argc, char** argv) {

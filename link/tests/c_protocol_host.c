@@ -14,6 +14,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "c_host_support.h"
 #include "quorlink.h"
 
 extern char** environ;
@@ -45,20 +46,6 @@ static void check(int ok, const char* what) {
     fprintf(stderr, "failed: %s\n", what);
     failures = 1;
   }
-}
-
-static void* bind(void* library, const char* name) {
-  void* address = dlsym(library, name);
-  if (address == NULL) {
-    fprintf(stderr, "export %s not found\n", name);
-    exit(1);
-  }
-  return address;
-}
-
-static void sleepMs(long ms) {
-  struct timespec pause = {ms / 1000, (ms % 1000) * 1000000L};
-  nanosleep(&pause, NULL);
 }
 
 /* The bytes the library is expected to write, built up as the exchanges go. */

@@ -1,9 +1,11 @@
 // How long the command exchanges take against an answering clock on a pseudo-terminal at 9600
 // baud: a Tolvex stock read and a Quor race read of many records, each set against the time that
 // the bytes on the line (960 a second, both ways) and the library's own waits add up to. Every
-// answered request costs the end of its burst (30 ms) and the quiet checks of the reply wait
-// (11 of 60 ms). The Tolvex clock's opening frame counts as one more answer; how long the clock
-// takes to announce itself is the clock's and is left in the measured time.
+// answer costs the end of its burst, two 30 ms steps of the reader (the one after the last bytes
+// are read and the one after the read that finds nothing), and the eleven 60 ms quiet checks of
+// the reply wait. Where in a 30 ms step the last byte falls, and the 10 ms polling of the wait,
+// are left in the measured time. The Tolvex clock's opening frame counts as one more answer; how
+// long the clock takes to announce itself is the clock's and is left in the measured time too.
 // Run: build/bin/protocol_bench [tolvex|quor|both] [records]
 #include <chrono>
 #include <cstdio>
@@ -25,7 +27,7 @@ using quorclock::Dialect;
 
 constexpr unsigned kCom = 8;
 constexpr double kBytesPerSecond = 960.0;
-constexpr double kWaitPerAnswer = 0.030 + 11 * 0.060;
+constexpr double kWaitPerAnswer = 2 * 0.030 + 11 * 0.060;
 
 std::string counted(char first, std::size_t size, std::size_t countAt, std::size_t count) {
   char digits[8];

@@ -1,0 +1,85 @@
+// "Printer Monitor": the window in which a clock's printout arrives line by line. It keeps the
+// lines that belong to the list (the storing rule of the reading screen that opened it), and on
+// "Cancelar" hands them to the list parser, which fills that screen. It can also save the capture
+// and load a saved one.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "capture_text.h"
+#include "storing_rules.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace kvt {
+
+class ReadingScreen;
+
+inline QString rutafichero;  // the file last chosen with "Archivo"
+
+// "Leer Reloj" of a reading screen: sets formllama to the screen's name, opens the link and the
+// print capture (telling the user when either fails), and loads the capture window in every case.
+void readClock(const QString& screenName);
+
+class frmKVTmonitor : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Loads the window for the reading screen named by formllama and starts taking lines in.
+  explicit frmKVTmonitor(QWidget* parent = nullptr);
+  ~frmKVTmonitor() override;
+
+  // "Cancelar": the capture text into the reading screen.
+  void ProcesaListado();
+  // "Crear Impreso": the capture text into its saved capture file.
+  void GrabaImpreso();
+  // "Archivo": the open dialog, then the chosen file into an empty capture text.
+  void ArchivoAbrirM();
+  void CargaArchivo();
+
+  // The capture text, as the parser reads it.
+  const CaptureText& captureText() const { return capture_; }
+
+  QString Lista;  // "Si" or "No": whether the line being taken in is stored
+  QString formu;  // the reading screen that opened the window
+
+  QGroupBox* Frame1;       // "Aviso", holds the prompt until the first line arrives
+  QLabel* Label1;          // the prompt
+  QPlainTextEdit* Text11;  // the capture text
+  QLineEdit* Text10;       // the trigger: each received line changes it once
+  QLineEdit* Text1;        // the nine last received lines, Text1 the oldest
+  QLineEdit* Text2;
+  QLineEdit* Text3;
+  QLineEdit* Text4;
+  QLineEdit* Text5;
+  QLineEdit* Text6;
+  QLineEdit* Text7;
+  QLineEdit* Text8;
+  QLineEdit* Text9;       // the newest received line
+  QPushButton* Command1;  // "Crear Impreso"
+  QPushButton* Command2;  // "Cancelar"
+  QPushButton* Command3;  // "Archivo"
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void lineArrived();
+  void takeLineIn();
+  void store(const std::string& line);
+  void cancel();
+  ReadingScreen* caller() const;
+
+  std::optional<StoringRule> rule_;  // none when the window was opened by no reading screen
+  CaptureText capture_;
+  char buflinea[132] = {};
+};
+
+}  // namespace kvt

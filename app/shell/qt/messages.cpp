@@ -1,0 +1,64 @@
+#include "messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace kvt {
+
+namespace {
+
+std::function<bool(const Message&)>& answerer() {
+  static std::function<bool(const Message&)> answer;
+  return answer;
+}
+
+QString titleOr(const QString& title) {
+  return title.isEmpty() ? QApplication::applicationName() : title;
+}
+
+}  // namespace
+
+void showPlain(QWidget* parent, const QString& text) {
+  if (answerer()) {
+    answerer()({MessageKind::Plain, text, titleOr({})});
+    return;
+  }
+  QMessageBox box(QMessageBox::NoIcon, titleOr({}), text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void showNotice(QWidget* parent, const QString& text, const QString& title) {
+  if (answerer()) {
+    answerer()({MessageKind::Notice, text, titleOr(title)});
+    return;
+  }
+  QMessageBox::information(parent, titleOr(title), text);
+}
+
+void showWarning(QWidget* parent, const QString& text, const QString& title) {
+  if (answerer()) {
+    answerer()({MessageKind::Warning, text, titleOr(title)});
+    return;
+  }
+  QMessageBox::warning(parent, titleOr(title), text);
+}
+
+bool askYesNo(QWidget* parent, const QString& text, const QString& title) {
+  if (answerer()) return answerer()({MessageKind::Question, text, title});
+  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+void beep() {
+  if (answerer()) {
+    answerer()({MessageKind::Beep, {}, {}});
+    return;
+  }
+  QApplication::beep();
+}
+
+void answerMessagesWith(std::function<bool(const Message&)> answer) {
+  answerer() = std::move(answer);
+}
+
+}  // namespace kvt

@@ -1,0 +1,82 @@
+// The configuration screen: viewing, "&Modificar", "&Aceptar" and "&Salir", and its keys.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "app_state.h"
+#include "configuracion.h"
+#include "databases.h"
+#include "shell_fixture.h"
+
+namespace kvt {
+namespace {
+
+class ConfigurationTest : public testing::ShellTest {
+ protected:
+  void SetUp() override { startUp(); }
+
+  static QVariant stored(const char* field) {
+    RecordSet config;
+    config.open(kConfigConnection, "select * from config");
+    return config.value(QLatin1String(field));
+  }
+};
+
+TEST_F(ConfigurationTest, AceptarStoresTheRecordWithTheFolderUpperCased) {
+  Configuracion screen;
+  EXPECT_EQ(screen.objectName(), "Configuración");
+  EXPECT_EQ(screen.windowTitle(), "Configuración de la Aplicación ");
+  EXPECT_FALSE(screen.ConfAceptar->isEnabled());
+  screen.confModificar->click();
+  EXPECT_TRUE(modoEdicion);
+  EXPECT_TRUE(screen.ConfAceptar->isEnabled());
+  EXPECT_FALSE(screen.confModificar->isEnabled());
+  screen.Text1->setText("Club Paloma's");
+  screen.Text2->setText(" c:\\quor ");
+  screen.Option8->setChecked(true);
+  screen.Option6->setChecked(true);
+  screen.Option4->setChecked(true);
+  screen.ConfAceptar->click();
+
+  EXPECT_FALSE(modoEdicion);
+  EXPECT_TRUE(screen.confModificar->isEnabled());
+  EXPECT_FALSE(screen.ConfAceptar->isEnabled());
+  EXPECT_EQ(stored("confnosist").toString(), "Club Paloma's");
+  EXPECT_EQ(stored("confmsdos").toString(), " C:\\QUOR ");
+  const std::pair<const char*, bool> options[] = {{"confcocon", false}, {"confnocon", true},
+                                                  {"confcosoc", false}, {"confnosoc", true},
+                                                  {"confcoclu", false}, {"confnoclu", true}};
+  for (const auto& [field, value] : options) EXPECT_EQ(stored(field).toBool(), value) << field;
+}
+
+TEST_F(ConfigurationTest, SalirAfterTypingStoresNothing) {
+  Configuracion screen;
+  const QString name = screen.Text1->text();
+  screen.confModificar->click();
+  screen.Text1->setText("otro nombre");
+  screen.Text2->setText("d:\\otra");
+  screen.Option8->setChecked(true);
+  screen.confSalir->click();
+  EXPECT_FALSE(modoEdicion);
+  EXPECT_EQ(stored("confnosist").toString(), name);
+  EXPECT_EQ(stored("confmsdos").toString(), "");
+  EXPECT_TRUE(stored("confcocon").toBool());
+}
+
+TEST_F(ConfigurationTest, EnterMovesTheFocusOnAsTabDoes) {
+  Configuracion screen;
+  screen.show();
+  QApplication::setActiveWindow(&screen);
+  screen.Text1->setFocus();
+  QTest::keyClick(screen.Text1, Qt::Key_Return);
+  EXPECT_TRUE(screen.Text2->hasFocus());
+  screen.confModificar->setFocus();
+  QTest::keyClick(screen.confModificar, Qt::Key_Return);
+  EXPECT_FALSE(modoEdicion);  // Enter on a button moves on; it does not press it
+}
+
+}  // namespace
+}  // namespace kvt
