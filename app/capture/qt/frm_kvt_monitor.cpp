@@ -23,6 +23,7 @@
 #include "listing_rows.h"
 #include "messages.h"
 #include "output_file.h"
+#include "printer_dialog.h"
 #include "reading_screen.h"
 #include "saved_capture.h"
 
@@ -85,8 +86,11 @@ void readClock(const QString& screenName) {
   formllama = screenName;
   if (link::openQuorConnection(puertoCom) == 0) {
     showPlain(nullptr, QStringLiteral("com port not open"));
-  } else if (link::openQuorKVT(pedirImpresora) == 0) {
-    showPlain(nullptr, QStringLiteral("KVT open failed"));
+  } else {
+    // With the printer-choice setting "1" the library asks the user through this dialog.
+    link::regPrinterChooser(&choosePrinter);
+    if (link::openQuorKVT(pedirImpresora) == 0)
+      showPlain(nullptr, QStringLiteral("KVT open failed"));
   }
   new frmKVTmonitor;
 }
@@ -163,12 +167,12 @@ frmKVTmonitor::frmKVTmonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 frmKVTmonitor::~frmKVTmonitor() {
-  link::stopReceivingLines();
+  link::stopReceivingLinesIn(this);
 }
 
 void frmKVTmonitor::closeEvent(QCloseEvent* event) {
   // Lines that arrive once the window is going are dropped.
-  link::stopReceivingLines();
+  link::stopReceivingLinesIn(this);
   event->accept();
 }
 

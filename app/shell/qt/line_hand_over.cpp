@@ -23,6 +23,15 @@ HandOver& handOver() {
   return instance;
 }
 
+// Ends every wait and drops the lines from now on; the mutex is held.
+void endReceiving(HandOver& h) {
+  ++h.generation;
+  h.waiting = false;
+  h.receiver = nullptr;
+  h.takeLine = nullptr;
+  h.taken.notify_all();
+}
+
 }  // namespace
 
 void QUORLINK_CALL NuevaLinea(const char*) {
@@ -57,14 +66,16 @@ void receiveLines(QObject* receiver, std::function<void()> takeLine) {
   h.taken.notify_all();
 }
 
+void stopReceivingLinesIn(const QObject* receiver) {
+  HandOver& h = handOver();
+  std::lock_guard lock(h.mutex);
+  if (h.receiver == receiver) endReceiving(h);
+}
+
 void stopReceivingLines() {
   HandOver& h = handOver();
   std::lock_guard lock(h.mutex);
-  ++h.generation;
-  h.waiting = false;
-  h.receiver = nullptr;
-  h.takeLine = nullptr;
-  h.taken.notify_all();
+  endReceiving(h);
 }
 
 }  // namespace kvt::link

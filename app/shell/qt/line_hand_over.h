@@ -24,6 +24,10 @@ void QUORLINK_CALL NuevaLinea(const char* line);
 // destroyed.
 void receiveLines(QObject* receiver, std::function<void()> takeLine);
 
+// As stopReceivingLines, when receiver is the one that receives them; a receiver that goes calls
+// this, so that it never ends the receiving of the one that came after it.
+void stopReceivingLinesIn(const QObject* receiver);
+
 // Lines are dropped from now on, and a reader waiting for a line to be taken goes on at once.
 // Never waits itself.
 void stopReceivingLines();

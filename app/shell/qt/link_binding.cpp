@@ -112,6 +112,10 @@ std::int32_t regUpdateProc(QuorUpdateProc procedure) {
   return KVT_LINK_CALL(regUpdateProc, procedure);
 }
 
+std::int32_t regPrinterChooser(QuorPrinterChooser chooser) {
+  return KVT_LINK_CALL(regPrinterChooser, chooser);
+}
+
 std::int32_t getUpdateData(char* line) {
   return KVT_LINK_CALL(getUpdateData, line);
 }

@@ -23,6 +23,7 @@ std::int32_t openQuorKVT(const QString& pedirImpresora);
 void closeQuorKVT();
 void closeQuorConnection();
 std::int32_t regUpdateProc(QuorUpdateProc procedure);
+std::int32_t regPrinterChooser(QuorPrinterChooser chooser);
 // line: the program's 132-character line buffer.
 std::int32_t getUpdateData(char* line);
 

@@ -12,6 +12,8 @@ ShellTest::ShellTest() {
   const QString root = QString::fromStdString(folder_.path().string());
   qputenv("XDG_CONFIG_HOME", (root + QStringLiteral("/config")).toLocal8Bit());
   qputenv("XDG_DATA_HOME", (root + QStringLiteral("/data")).toLocal8Bit());
+  qputenv("HOME", (root + QStringLiteral("/home")).toLocal8Bit());
+  QDir().mkpath(root + QStringLiteral("/home"));
   QDir().mkpath(dataFolder());
   link::useLibrary(QStringLiteral(QUORLINK_LIBRARY));
   answerMessagesWith([this](const Message& message) {

@@ -1,0 +1,325 @@
+// From a clock to a file: the reading screens with the real link library over a pseudo-terminal
+// that plays the demo printouts, the capture window in between.
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "app_state.h"
+#include "civil_date.h"
+#include "databases.h"
+#include "datos_concur.h"
+#include "datos_palo.h"
+#include "frm_kvt_monitor.h"
+#include "frm_main.h"
+#include "link_binding.h"
+#include "port_names.h"
+#include "printout_player.h"
+#include "printouts.h"
+#include "pty_clock.h"
+#include "shell_fixture.h"
+
+namespace kvt {
+namespace {
+
+using namespace std::chrono_literals;
+
+// The files the clock's demo printouts give, from the file writers' own tests.
+std::string expected(const std::string& name) {
+  const char* folder = name[0] == 'P' ? PIGEON_FILES_EXPECTED : CONTEST_FILES_EXPECTED;
+  return testing::fileBytes(std::string(folder) + "/" + name);
+}
+
+// The expected file with today's date in its closing line, as the screen writes it.
+std::string expectedToday(const std::string& name) {
+  std::string bytes = expected(name);
+  const std::size_t closing = bytes.rfind("* ");
+  return bytes.substr(0, closing) + "* " + shortDate(localToday()) + "\r\n";
+}
+
+void moveFocusOut(QWidget* box) {
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(box, &out);
+}
+
+void activate(QWidget* screen) {
+  QEvent activation(QEvent::WindowActivate);
+  QApplication::sendEvent(screen, &activation);
+}
+
+frmKVTmonitor* captureWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* monitor = qobject_cast<frmKVTmonitor*>(window); monitor && monitor->isVisible()) {
+      return monitor;
+    }
+  }
+  return nullptr;
+}
+
+// Turns the event loop until done() holds or time runs out.
+template <typename Done>
+bool processUntil(Done done, std::chrono::milliseconds limit = 20s) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < limit.count()) {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    std::this_thread::sleep_for(1ms);
+  }
+  return done();
+}
+
+class ReadingTest : public testing::ShellTest {
+ protected:
+  void SetUp() override {
+    // No print server: the captures are not printed, they go on all the same.
+    qputenv("CUPS_SERVER", path("no-cups").toLocal8Bit());
+    startUp();
+    documents = path("documentos");
+    QDir().mkpath(documents);
+    rsConfig.edit();
+    rsConfig.setValue("confmsdos", documents);
+    ASSERT_TRUE(rsConfig.update());
+    addContest("12", QDate::currentDate().addDays(1));
+    addContest("13", QDate::currentDate());
+    rsSocios.addNew();
+    rsSocios.setValue("slicencia", "345");
+    rsSocios.setValue("snombre", "GARCIA LOPEZ JUAN");
+    ASSERT_TRUE(rsSocios.update());
+    puertoCom = "1";
+    pedirImpresora = "0";
+  }
+
+  void TearDown() override {
+    if (frmKVTmonitor* monitor = captureWindow()) monitor->close();
+    link::closeQuorKVT();
+    link::closeQuorConnection();
+  }
+
+  static void addContest(const char* code, const QDate& basketing) {
+    rsConcurso.addNew();
+    rsConcurso.setValue("cocodigo", QLatin1String(code));
+    rsConcurso.setValue("conombre", "SUELTA DE PRUEBA");
+    rsConcurso.setValue("cofecha", basketing.addDays(2));
+    rsConcurso.setValue("coenceste", basketing);
+    ASSERT_TRUE(rsConcurso.update());
+  }
+
+  // Contest and member chosen as the user does: typed, then Tab.
+  void choose(DatosConcur& screen, const char* code, const char* licence) {
+    screen.Text1->setText(QLatin1String(code));
+    moveFocusOut(screen.Text1);
+    screen.Text3->setText(QLatin1String(licence));
+    moveFocusOut(screen.Text3);
+  }
+
+  // "Leer Reloj", the clock prints the demo printout, the lines arrive, and "Cancelar".
+  frmKVTmonitor* readClock(QPushButton* leerReloj, const std::string& printout,
+                           bool cancel = true) {
+    leerReloj->click();
+    frmKVTmonitor* monitor = captureWindow();
+    EXPECT_NE(monitor, nullptr);
+    if (monitor == nullptr) return nullptr;
+    EXPECT_TRUE(clock.waitUntilOpened(2s));
+    quorclock::PlayOptions options;
+    options.perByte = 100us;
+    std::atomic<bool> played{false};
+    std::thread player([&] {
+      quorclock::play(clock, quorclock::printoutChunks(testing::printedLines(printout), options),
+                      options.perByte);
+      played = true;
+    });
+    // The printout is in when the clock has sent it all and no line came for a while.
+    QElapsedTimer quiet;
+    quiet.start();
+    QObject::connect(monitor->Text10, &QLineEdit::textChanged, monitor, [&] { quiet.restart(); });
+    EXPECT_TRUE(processUntil([&] { return played && quiet.elapsed() > 300; }));
+    player.join();
+    if (cancel) monitor->Command2->click();
+    return monitor;
+  }
+
+  quorclock::PtyClock clock{1};
+  QString documents;
+};
+
+TEST_F(ReadingTest, BasketingListFromTheClockToTheContestFile) {
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "12", "345");
+  EXPECT_EQ(screen.Text2->text(), "SUELTA DE PRUEBA");
+  EXPECT_TRUE(screen.Option1->isChecked());  // the basketing day is still to come
+  EXPECT_EQ(screen.Text7->text(), "0");
+  ASSERT_TRUE(screen.Command6->isEnabled());
+
+  frmKVTmonitor* monitor = readClock(screen.Command6, "basketing", false);
+  ASSERT_NE(monitor, nullptr);
+  EXPECT_FALSE(monitor->Frame1->isVisible());
+  const QString last = QString::fromStdString(testing::printedLines("basketing").back());
+  EXPECT_TRUE(monitor->Text9->text() == last || monitor->Text8->text() == last);
+  monitor->Command2->click();
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 5);
+  EXPECT_EQ(screen.Label35->text(), " 5 Palomas Leidas");
+
+  activate(&screen);
+  ASSERT_TRUE(screen.Command1->isEnabled());
+  screen.Command1->click();
+  EXPECT_EQ(testing::fileBytes(documents.toStdString() + "/Quor/12/E120034501.Txt"),
+            expectedToday("E120034501.Txt"));
+  EXPECT_EQ(screen.Label4->text(), "5 Palomas Grabadas");
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back().text, "El Archivo : E120034501.Txt ha sido creado");
+  EXPECT_FALSE(screen.Command1->isEnabled());
+}
+
+TEST_F(ReadingTest, CheckingListFromTheClockToTheContestFile) {
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "13", "345");
+  EXPECT_TRUE(screen.Option2->isChecked());  // basketing today: the checking list
+  // The demo checking list belongs to contest 12.
+  screen.Text1->setText("12");
+  readClock(screen.Command6, "checking");
+  activate(&screen);
+  screen.Command1->click();
+  EXPECT_EQ(testing::fileBytes(documents.toStdString() + "/Quor/12/C120034501.Txt"),
+            expectedToday("C120034501.Txt"));
+}
+
+TEST_F(ReadingTest, ArchiveListFromTheClockToThePigeonFile) {
+  DatosPalo screen;
+  screen.show();
+  readClock(screen.Command6, "archive");
+  activate(&screen);
+  EXPECT_EQ(screen.Label35->text(),
+            QStringLiteral("%1 Palomas Leidas").arg(screen.ListView1->topLevelItemCount()));
+  screen.Command1->click();
+  EXPECT_EQ(testing::fileBytes(documents.toStdString() + "/Quor/Palomas/P01234.Txt"),
+            expectedToday("P01234.Txt"));
+  EXPECT_EQ(messages.back().text, "El Archivo :P01234.Txt ha sido creado");
+}
+
+TEST_F(ReadingTest, TheWrongListIsToldAndFillsNothing) {
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "12", "345");  // basketing chosen
+  readClock(screen.Command6, "checking");
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back().text, "El Tipo de Listado es Incorrecto");
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 0);
+  EXPECT_TRUE(screen.Text6->text().isEmpty());
+}
+
+TEST_F(ReadingTest, WithoutThePortTheCaptureWindowOpensAllTheSame) {
+  std::filesystem::create_symlink("/nonexistent/tty", quorlink::portsFolder() + "/COM9");
+  puertoCom = "9";
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "12", "345");
+  screen.Command6->click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].kind, MessageKind::Plain);
+  EXPECT_EQ(messages[0].text, "com port not open");
+  EXPECT_NE(captureWindow(), nullptr);
+}
+
+TEST_F(ReadingTest, AnUnwritableDocumentsFolderIsToldWithoutConfirmation) {
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "12", "345");
+  readClock(screen.Command6, "basketing");
+  rsConfig.edit();
+  rsConfig.setValue("confmsdos", path("no/such/folder"));
+  ASSERT_TRUE(rsConfig.update());
+  activate(&screen);
+  messages.clear();
+  screen.Command1->click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].kind, MessageKind::Warning);
+  EXPECT_FALSE(messages[0].text.contains("ha sido creado"));
+  EXPECT_TRUE(screen.Label4->text().isEmpty());
+}
+
+TEST_F(ReadingTest, TheToolbarAsksBeforeUnsavedPigeonsAreDropped) {
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "12", "345");
+  readClock(screen.Command6, "basketing");
+  activate(&screen);
+  answerYes = false;
+  screen.col3->trigger();
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back().kind, MessageKind::Question);
+  EXPECT_EQ(messages.back().text, "Las Palomas no han sido Grabadas , ¿deseas continuar?.");
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 5);
+  answerYes = true;
+  screen.col6->trigger();
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 0);
+  EXPECT_TRUE(screen.Text1->text().isEmpty());
+}
+
+TEST_F(ReadingTest, SavedCaptureRoundTrip) {
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "12", "345");
+  frmKVTmonitor* monitor = readClock(screen.Command6, "basketing", false);
+  ASSERT_NE(monitor, nullptr);
+  const std::string saved = monitor->captureText().joined();
+  monitor->GrabaImpreso();
+  EXPECT_EQ(messages.back().text, "Archivo creado");
+  const QString file = path("home/Quor/12/IC345");
+  EXPECT_EQ(testing::fileBytes(file.toStdString()), saved + "\r\n");
+  monitor->close();
+
+  screen.Command6->click();
+  frmKVTmonitor* empty = captureWindow();
+  ASSERT_NE(empty, nullptr);
+  rutafichero = file;
+  empty->CargaArchivo();
+  EXPECT_EQ(empty->captureText().joined(), saved + "\r\n");  // one more empty line
+}
+
+TEST_F(ReadingTest, LeavingWhileAPrintoutArrivesFinishesAtOnce) {
+  frmMain main;
+  ASSERT_TRUE(main.load(programFolder()).isEmpty());
+  puertoCom = "1";  // the start read the settings file, which has none
+  main.show();
+  auto* screen = new DatosConcur;
+  screen->show();
+  choose(*screen, "12", "345");
+  screen->Command6->click();
+  ASSERT_TRUE(clock.waitUntilOpened(2s));
+  std::atomic<bool> stop{false};
+  std::thread player([&] {
+    const std::vector<std::string> lines = testing::printedLines("basketing");
+    for (int i = 0; i < 200 && !stop; ++i) {
+      try {
+        clock.sendAtLineRate(lines[i % lines.size()] + "\r\n", quorclock::kLineRate);
+      } catch (const std::runtime_error&) {
+        return;
+      }
+    }
+  });
+  processUntil([] { return false; }, 500ms);  // lines are arriving
+  QElapsedTimer leaving;
+  leaving.start();
+  main.leave();
+  EXPECT_LT(leaving.elapsed(), 2000);
+  stop = true;
+  player.join();
+}
+
+}  // namespace
+}  // namespace kvt
