@@ -31,6 +31,7 @@
 #include "printouts.h"
 #include "pty_clock.h"
 #include "shell_fixture.h"
+#include "storing_rules.h"
 
 namespace kvt {
 namespace {
@@ -169,6 +170,9 @@ TEST_F(ReadingTest, BasketingListFromTheClockToTheContestFile) {
   EXPECT_FALSE(monitor->Frame1->isVisible());
   const QString last = QString::fromStdString(testing::printedLines("basketing").back());
   EXPECT_TRUE(monitor->Text9->text() == last || monitor->Text8->text() == last);
+  // The head of the list and its pigeon lines; not the end marker, nor what follows it.
+  EXPECT_EQ(monitor->captureText().lines(),
+            storedLines(testing::printedLines("basketing"), StoringRuleKind::Contest).lines());
   monitor->Command2->click();
   EXPECT_EQ(screen.ListView1->topLevelItemCount(), 5);
   EXPECT_EQ(screen.Label35->text(), " 5 Palomas Leidas");
@@ -268,6 +272,21 @@ TEST_F(ReadingTest, TheToolbarAsksBeforeUnsavedPigeonsAreDropped) {
   screen.col6->trigger();
   EXPECT_EQ(screen.ListView1->topLevelItemCount(), 0);
   EXPECT_TRUE(screen.Text1->text().isEmpty());
+}
+
+TEST_F(ReadingTest, ANewCaptureEmptiesTheScreensListWhenItsTextTakesTheFocus) {
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "12", "345");
+  readClock(screen.Command6, "basketing");
+  ASSERT_EQ(screen.ListView1->topLevelItemCount(), 5);
+  screen.Command6->click();
+  frmKVTmonitor* again = captureWindow();
+  ASSERT_NE(again, nullptr);
+  QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+  QApplication::sendEvent(again->Text11, &in);
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 0);
+  EXPECT_TRUE(screen.Text6->text().isEmpty());
 }
 
 TEST_F(ReadingTest, SavedCaptureRoundTrip) {
