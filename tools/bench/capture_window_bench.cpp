@@ -66,12 +66,8 @@ int main(int argc, char** argv) {
   quorclock::PtyClock clock(8);
   kvt::puertoCom = QStringLiteral("8");
   kvt::pedirImpresora = QStringLiteral("0");
-  kvt::readClock(QStringLiteral("DatosConcur"));
-  kvt::frmKVTmonitor* monitor = nullptr;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (auto* found = qobject_cast<kvt::frmKVTmonitor*>(window)) monitor = found;
-  }
-  if (monitor == nullptr || !clock.waitUntilOpened(std::chrono::seconds(2))) {
+  kvt::frmKVTmonitor* monitor = kvt::readClock(QStringLiteral("DatosConcur"));
+  if (!clock.waitUntilOpened(std::chrono::seconds(2))) {
     std::fprintf(stderr, "the capture did not start\n");
     return 1;
   }

@@ -14,7 +14,6 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,8 +23,8 @@
 #include <vector>
 
 #include "databases.h"
-#include "frm_main.h"
-#include "program_screens.h"
+#include "messages.h"
+#include "program.h"
 #include "startup.h"
 
 extern char** environ;
@@ -37,19 +36,13 @@ using Clock = std::chrono::steady_clock;
 // The desktop program's start, telling the measuring process through fd when its window shows.
 int runProgram(int argc, char** argv, const QString& programFolder, int fd) {
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("QuorKVT"));
-  kvt::frmMain window;
-  if (!window.load(programFolder).isEmpty()) return 1;
-  kvt::offerScreens(window);
-  window.show();
-  QTimer::singleShot(0, &window, [fd] {
+  // A start that fails ends the run at once instead of waiting in a message box.
+  kvt::answerMessagesWith([](const kvt::Message&) { return false; });
+  return kvt::runQuorKVT(programFolder, [fd](kvt::frmMain&) {
     const char shown = 1;
     if (write(fd, &shown, 1) != 1) std::exit(1);
     QApplication::quit();
   });
-  const int status = QApplication::exec();
-  kvt::closeDatabases();
-  return status;
 }
 
 bool insertRecords();

@@ -19,9 +19,10 @@
 #include "frm_kvt_monitor.h"
 #include "frm_main.h"
 #include "link_binding.h"
+#include "messages.h"
 #include "printout_player.h"
 #include "printouts.h"
-#include "program_screens.h"
+#include "program.h"
 #include "pty_clock.h"
 
 namespace {
@@ -46,27 +47,19 @@ bool save(QWidget* window, const QString& file) {
   return window->grab().save(file);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: quorkvt-screenshots FOLDER\n");
-    return 2;
+// The open window of that kind, or none.
+template <typename Window>
+Window* openWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* found = qobject_cast<Window*>(window)) return found;
   }
-  QTemporaryDir home;
-  qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
-  qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
-  qputenv("CUPS_SERVER", (home.path() + "/no-cups").toLocal8Bit());  // shown, not printed
-  QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("QuorKVT"));
-  const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+  return nullptr;
+}
 
-  kvt::frmMain main;
-  if (!main.load(home.path()).isEmpty()) return 1;
-  kvt::offerScreens(main);
-  main.show();
+// The pictures, from the program as it shows itself: a contest and a member, a clock reading, its
+// pigeons.
+bool takePictures(kvt::frmMain& main, const QString& folder) {
   bool ok = save(&main, folder + "/main-window.png");
-
   kvt::rsConcurso.addNew();
   kvt::rsConcurso.setValue("cocodigo", "12");
   kvt::rsConcurso.setValue("conombre", "SUELTA DE TALAVERA");
@@ -75,25 +68,19 @@ int main(int argc, char** argv) {
   kvt::rsSocios.addNew();
   kvt::rsSocios.setValue("slicencia", "345");
   kvt::rsSocios.setValue("snombre", "GARCIA LOPEZ JUAN");
-  if (!kvt::rsConcurso.update() || !kvt::rsSocios.update()) return 1;
+  if (!kvt::rsConcurso.update() || !kvt::rsSocios.update()) return false;
 
   quorclock::PtyClock clock(1);
   kvt::puertoCom = "1";
   kvt::pedirImpresora = "0";
   main.Reloj->trigger();
-  kvt::DatosConcur* screen = nullptr;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (auto* found = qobject_cast<kvt::DatosConcur*>(window)) screen = found;
-  }
-  if (screen == nullptr) return 1;
+  auto* screen = openWindow<kvt::DatosConcur>();
+  if (screen == nullptr) return false;
   typeAndLeave(screen->Text1, "12");
   typeAndLeave(screen->Text3, "345");
   screen->Command6->click();
-  kvt::frmKVTmonitor* monitor = nullptr;
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (auto* found = qobject_cast<kvt::frmKVTmonitor*>(window)) monitor = found;
-  }
-  if (monitor == nullptr || !clock.waitUntilOpened(std::chrono::seconds(2))) return 1;
+  auto* monitor = openWindow<kvt::frmKVTmonitor>();
+  if (monitor == nullptr || !clock.waitUntilOpened(std::chrono::seconds(2))) return false;
   monitor->move(120, 60);
   std::thread player([&] {
     quorclock::PlayOptions options;
@@ -111,7 +98,28 @@ int main(int argc, char** argv) {
   ok = save(screen, folder + "/contest-reading.png") && ok;
   kvt::link::closeQuorKVT();
   kvt::link::closeQuorConnection();
-  screen->close();
-  kvt::closeDatabases();
-  return ok ? 0 : 1;
+  return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: quorkvt-screenshots FOLDER\n");
+    return 2;
+  }
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+  qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+  qputenv("CUPS_SERVER", (home.path() + "/no-cups").toLocal8Bit());  // shown, not printed
+  QApplication application(argc, argv);
+  const QString folder = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+  // Nobody is there to close a message box: what the program would say goes to the error output.
+  kvt::answerMessagesWith([](const kvt::Message& message) {
+    std::fprintf(stderr, "%s\n", message.text.toLocal8Bit().constData());
+    return false;
+  });
+  return kvt::runQuorKVT(home.path(), [&folder](kvt::frmMain& main) {
+    QApplication::exit(takePictures(main, folder) ? 0 : 1);
+  });
 }

@@ -67,10 +67,19 @@ void reportSkipped(QWidget* parent, const std::vector<std::size_t>& skipped) {
              QStringLiteral("Aviso"));
 }
 
+// Fills the screen with the parsed list and tells which pigeon lines could not be read; false,
+// with the user told, when the capture holds another list.
 template <typename Row, typename ItemOf>
-void fillScreen(ReadingScreen& screen, const Listing<Row>& listing, ItemOf itemOf) {
+bool fillScreen(QWidget* parent, ReadingScreen& screen, const Listing<Row>& listing,
+                ItemOf itemOf) {
+  if (listing.status == ParseStatus::WrongList) {
+    showNotice(parent, QStringLiteral("El Tipo de Listado es Incorrecto"), QStringLiteral("Aviso"));
+    return false;
+  }
   screen.headerBox()->setText(fromAnsi(listing.header));
   for (const Row& row : listing.rows) screen.pigeonList()->addTopLevelItem(itemOf(row));
+  reportSkipped(parent, listing.skippedLines);
+  return true;
 }
 
 void showCount(ReadingScreen& screen) {
@@ -82,7 +91,7 @@ void showCount(ReadingScreen& screen) {
 
 }  // namespace
 
-void readClock(const QString& screenName) {
+frmKVTmonitor* readClock(const QString& screenName) {
   formllama = screenName;
   if (link::openQuorConnection(puertoCom) == 0) {
     showPlain(nullptr, QStringLiteral("com port not open"));
@@ -92,7 +101,7 @@ void readClock(const QString& screenName) {
     if (link::openQuorKVT(pedirImpresora) == 0)
       showPlain(nullptr, QStringLiteral("KVT open failed"));
   }
-  new frmKVTmonitor;
+  return new frmKVTmonitor;
 }
 
 frmKVTmonitor::frmKVTmonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -214,23 +223,14 @@ void frmKVTmonitor::ProcesaListado() {
   if (formu == QLatin1String("DatosConcur")) {
     const std::optional<ListKind> asked = screen->askedList();
     if (!asked) return;
-    const ContestListing listing = parseContestList(capture_, *asked);
-    if (listing.status == ParseStatus::WrongList) {
-      showNotice(this, QStringLiteral("El Tipo de Listado es Incorrecto"), QStringLiteral("Aviso"));
-      // A basketing list goes on to count what the list holds; a checking list stops.
-      if (*asked == ListKind::Basketing) showCount(*screen);
+    // After the wrong list a basketing reading goes on to count what the list holds; a checking
+    // reading stops.
+    if (!fillScreen(this, *screen, parseContestList(capture_, *asked), contestItem) &&
+        *asked == ListKind::Checking) {
       return;
     }
-    fillScreen(*screen, listing, contestItem);
-    reportSkipped(this, listing.skippedLines);
-  } else {
-    const ArchiveListing listing = parseArchiveList(capture_);
-    if (listing.status == ParseStatus::WrongList) {
-      showNotice(this, QStringLiteral("El Tipo de Listado es Incorrecto"), QStringLiteral("Aviso"));
-      return;
-    }
-    fillScreen(*screen, listing, archiveItem);
-    reportSkipped(this, listing.skippedLines);
+  } else if (!fillScreen(this, *screen, parseArchiveList(capture_), archiveItem)) {
+    return;
   }
   showCount(*screen);
 }

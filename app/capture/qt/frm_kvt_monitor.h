@@ -25,7 +25,9 @@ inline QString rutafichero;  // the file last chosen with "Archivo"
 
 // "Leer Reloj" of a reading screen: sets formllama to the screen's name, opens the link and the
 // print capture (telling the user when either fails), and loads the capture window in every case.
-void readClock(const QString& screenName);
+// Gives that window.
+class frmKVTmonitor;
+frmKVTmonitor* readClock(const QString& screenName);
 
 class frmKVTmonitor : public QWidget {
   Q_OBJECT

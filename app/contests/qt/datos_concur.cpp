@@ -154,7 +154,7 @@ DatosConcur::DatosConcur(QWidget* parent) : QWidget(parent, Qt::Window) {
                            static_cast<QWidget*>(ListView1)}) {
     watched->installEventFilter(this);
   }
-  connect(Command6, &QPushButton::clicked, this, &DatosConcur::readClock);
+  connect(Command6, &QPushButton::clicked, this, [this] { readClock(objectName()); });
   connect(Command1, &QPushButton::clicked, this, &DatosConcur::writeFile);
   connect(col3, &QAction::triggered, this, &DatosConcur::otherMember);
   connect(col6, &QAction::triggered, this, &DatosConcur::otherContest);
@@ -279,10 +279,6 @@ void DatosConcur::memberLookup() {
   const QVariant clock = rsSocios.value(QStringLiteral("slicenreloj"));
   Text7->setText(clock.isNull() ? QStringLiteral("0") : clock.toString());
   Command6->setEnabled(true);
-}
-
-void DatosConcur::readClock() {
-  kvt::readClock(objectName());
 }
 
 void DatosConcur::writeFile() {

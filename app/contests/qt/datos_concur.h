@@ -59,7 +59,6 @@ class DatosConcur : public QWidget, public ReadingScreen {
  private:
   void contestLookup();
   void memberLookup();
-  void readClock();
   void writeFile();
   void otherMember();
   void otherContest();

@@ -6,6 +6,7 @@
 #include <QLibrary>
 #include <QSet>
 
+#include "ansi_text.h"
 #include "line_hand_over.h"
 #include "link_library_file.h"
 #include "messages.h"
@@ -84,9 +85,9 @@ void useLibrary(const QString& path) {
 }
 
 std::int32_t openQuorConnection(QString& puertoCom) {
-  QByteArray port = puertoCom.toLatin1();
-  const std::int32_t result = KVT_LINK_CALL(openQuorConnection, port.constData());
-  puertoCom = QString::fromLatin1(port.constData());
+  const std::string port = toAnsi(puertoCom);
+  const std::int32_t result = KVT_LINK_CALL(openQuorConnection, port.c_str());
+  puertoCom = fromAnsi(port.c_str());
   return result;
 }
 

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "ansi_text.h"
 #include "fixed_text.h"
 
 namespace kvt {
@@ -46,7 +47,7 @@ QVariant toDatabase(const QVariant& value, FieldType type) {
 
 // What val() of a text gives: the number at its start, blanks skipped; none gives 0.
 double leadingValue(const QVariant& value) {
-  return QString::fromStdString(numberText(value.toString().toLatin1().toStdString())).toDouble();
+  return QString::fromStdString(numberText(toAnsi(value.toString()))).toDouble();
 }
 
 bool matches(const QVariant& stored, const Criterion& criterion) {
