@@ -32,11 +32,14 @@
 #include "pty_clock.h"
 #include "shell_fixture.h"
 #include "storing_rules.h"
+#include "widget_steps.h"
 
 namespace kvt {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::activate;
+using testing::moveFocusOut;
 
 // The files the clock's demo printouts give, from the file writers' own tests.
 std::string expected(const std::string& name) {
@@ -49,16 +52,6 @@ std::string expectedToday(const std::string& name) {
   std::string bytes = expected(name);
   const std::size_t closing = bytes.rfind("* ");
   return bytes.substr(0, closing) + "* " + shortDate(localToday()) + "\r\n";
-}
-
-void moveFocusOut(QWidget* box) {
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(box, &out);
-}
-
-void activate(QWidget* screen) {
-  QEvent activation(QEvent::WindowActivate);
-  QApplication::sendEvent(screen, &activation);
 }
 
 frmKVTmonitor* captureWindow() {
