@@ -3,15 +3,22 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "concurso1.h"
 #include "databases.h"
 #include "datos_concur.h"
 #include "datos_palo.h"
 #include "frm_main.h"
 #include "messages.h"
+#include "socio1.h"
 
 namespace kvt {
 
 void offerScreens(frmMain& main) {
+  // The menu shows the member register modally, its toolbar button not.
+  main.offerModalScreen(main.Socio, [] { return new Socio1; });
+  main.offerScreen(nullptr, main.boton1, QStringLiteral("Socio1"), [] { return new Socio1; });
+  main.offerModalScreen(main.concurso, [] { return new Concurso1; });
+  main.offerModalScreen(main.boton2, [] { return new Concurso1; });
   main.offerScreen(main.Reloj, main.boton3, QStringLiteral("DatosConcur"),
                    [] { return new DatosConcur; });
   main.offerScreen(main.Palo, main.boton6, QStringLiteral("DatosPalo"),

@@ -8,7 +8,7 @@ namespace kvt {
 
 class frmMain;
 
-// Offers the reading screens in the main window's menu and toolbar.
+// Offers the registers and the reading screens in the main window's menu and toolbar.
 void offerScreens(frmMain& main);
 
 // The program's run, on the application the caller made: the start from programFolder, the main

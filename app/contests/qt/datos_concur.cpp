@@ -12,13 +12,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "aconcurso1.h"
 #include "ansi_text.h"
 #include "app_state.h"
+#include "asocio1.h"
 #include "civil_date.h"
 #include "contest_file.h"
 #include "databases.h"
@@ -27,6 +28,7 @@
 #include "frm_main.h"
 #include "listing_rows.h"
 #include "messages.h"
+#include "register_parts.h"
 
 namespace kvt {
 
@@ -44,17 +46,19 @@ QLineEdit* box(QWidget* parent, const char* name) {
   return edit;
 }
 
-QAction* toolButton(QToolBar* bar, const char* name, const QString& text) {
-  QAction* action = bar->addAction(text);
-  action->setObjectName(QLatin1String(name));
-  return action;
-}
-
 // A register's value as the screen shows it: a date as dd/mm/yyyy, Null as empty.
 QString shown(const QVariant& value) {
   if (value.typeId() == QMetaType::QDate)
     return value.toDate().toString(QStringLiteral("dd/MM/yyyy"));
   return value.toString();
+}
+
+// F1 without Shift, Ctrl or Alt: the help of a code or licence box.
+bool isHelpKey(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  return key->key() == Qt::Key_F1 &&
+         (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
 }
 
 // A code or licence as it is looked up: trimmed, cut to five characters, trimmed again.
@@ -161,7 +165,7 @@ DatosConcur::DatosConcur(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(col5, &QAction::triggered, this, &QWidget::close);
 
   // Opening.
-  setGeometry(500 / 15, 0, 12300 / 15, 8300 / 15);
+  placeInTwips(this, 500, 0, 12300, 8300);
   formllama.clear();
   for (QAction* button : {col5, col3, col6}) button->setEnabled(true);
 }
@@ -189,13 +193,8 @@ bool DatosConcur::event(QEvent* event) {
 
 bool DatosConcur::eventFilter(QObject* watched, QEvent* event) {
   QEvent::Type type = event->type();
-  // The focus that leaves for a message box or another window, and comes back, is no step of
-  // the user's from box to box.
-  if (type == QEvent::FocusIn || type == QEvent::FocusOut) {
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-      type = QEvent::None;
-  }
+  if ((type == QEvent::FocusIn || type == QEvent::FocusOut) && !isFocusStep(event))
+    type = QEvent::None;
   if (watched == Text1 && type == QEvent::FocusIn) {
     col6->setEnabled(false);
     col3->setEnabled(false);
@@ -211,12 +210,22 @@ bool DatosConcur::eventFilter(QObject* watched, QEvent* event) {
     }
     if (rsConcurso.recordCount() == 0 && key != Qt::Key_Tab && key != Qt::Key_Backtab) {
       showNotice(this, QStringLiteral("No Hay Concursos "), QStringLiteral("Aviso"));
+    } else if (isHelpKey(event)) {
+      formllama = objectName();
+      AConcurso1 browser(this);
+      browser.exec();
+      return true;
     }
   } else if (watched == Text3 && type == QEvent::FocusIn) {
     setStatusText(QStringLiteral("Codigo del Socio  F1 : Ayuda Socios"));
     Text4->clear();
     Text7->clear();
     col3->setEnabled(false);
+  } else if (watched == Text3 && isHelpKey(event)) {
+    formllama = objectName();
+    ASocio1 browser(this);
+    browser.exec();
+    return true;
   } else if (watched == Text3 && type == QEvent::FocusOut) {
     memberLookup();
   } else if (watched == ListView1 && type == QEvent::FocusIn) {
@@ -224,11 +233,6 @@ bool DatosConcur::eventFilter(QObject* watched, QEvent* event) {
     col3->setEnabled(true);
   }
   return QWidget::eventFilter(watched, event);
-}
-
-void DatosConcur::refocus(QLineEdit* box) {
-  // The focus is on its way elsewhere; it comes back once that move is over.
-  QTimer::singleShot(0, box, [box] { box->setFocus(); });
 }
 
 void DatosConcur::contestLookup() {
@@ -243,7 +247,7 @@ void DatosConcur::contestLookup() {
     beep();
     showPlain(this, QStringLiteral("ATENCIÓN:El concurso no existe"));
     Text1->clear();
-    refocus(Text1);
+    focusLater(Text1);
     return;
   }
   Text2->setText(shown(rsConcurso.value(QStringLiteral("conombre"))));
@@ -264,7 +268,7 @@ void DatosConcur::memberLookup() {
   if (Text3->text().isEmpty()) return;
   const QString licence = lookupKey(Text3->text());
   if (licence.isEmpty()) {
-    refocus(Text3);
+    focusLater(Text3);
     return;
   }
   rsSocios.findFirst({QStringLiteral("slicencia"), Criterion::Test::TrimmedEquals, licence});
@@ -272,7 +276,7 @@ void DatosConcur::memberLookup() {
     beep();
     showPlain(this, QStringLiteral("ATENCIÓN:El socio no existe"));
     Text3->clear();
-    refocus(Text3);
+    focusLater(Text3);
     return;
   }
   Text4->setText(rsSocios.value(QStringLiteral("snombre")).toString());

@@ -64,7 +64,6 @@ class DatosConcur : public QWidget, public ReadingScreen {
   void otherContest();
   bool unsavedPigeons() const;
   bool dropUnsavedPigeons();
-  void refocus(QLineEdit* box);
 };
 
 }  // namespace kvt

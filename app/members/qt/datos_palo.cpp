@@ -18,6 +18,7 @@
 #include "listing_rows.h"
 #include "messages.h"
 #include "pigeon_file.h"
+#include "register_parts.h"
 
 namespace kvt {
 
@@ -42,8 +43,7 @@ DatosPalo::DatosPalo(QWidget* parent) : QWidget(parent, Qt::Window) {
   for (QPushButton* button : {Command6, Command1}) button->setAutoDefault(false);
   Toolbar1 = new QToolBar(this);
   Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-  col5 = Toolbar1->addAction(QStringLiteral("Salir"));
-  col5->setObjectName(QStringLiteral("col5"));
+  col5 = toolButton(Toolbar1, "col5", QStringLiteral("Salir"));
 
   auto* layout = new QGridLayout(this);
   layout->setMenuBar(Toolbar1);
@@ -60,7 +60,7 @@ DatosPalo::DatosPalo(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(col5, &QAction::triggered, this, &QWidget::close);
 
   // Opening.
-  setGeometry(500 / 15, 0, 11300 / 15, 8300 / 15);
+  placeInTwips(this, 500, 0, 11300, 8300);
   formllama.clear();
   col5->setEnabled(true);
 }

@@ -16,5 +16,7 @@ inline QString pedirImpresora;  // "1": choose the printer at every capture; "0"
 
 inline bool modoEdicion = false;  // true while the configuration or a contest is being edited
 inline QString formllama;         // the screen that opened the capture window or a browser
+inline QString wbusca;            // the pattern of the last search in a register list
+inline QString wactual;           // the code the arrow keys of the contest register move to
 
 }  // namespace kvt

@@ -64,4 +64,14 @@ void selectAllOnFocus(QLineEdit* box) {
   box->installEventFilter(new SelectAll(box));
 }
 
+void focusLater(QLineEdit* box) {
+  QTimer::singleShot(0, box, [box] { box->setFocus(); });
+}
+
+bool isFocusStep(const QEvent* event) {
+  if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 }  // namespace kvt

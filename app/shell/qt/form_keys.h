@@ -1,6 +1,7 @@
 // Keyboard habits that every screen of the program shares.
 #pragma once
 
+class QEvent;
 class QLineEdit;
 class QWidget;
 
@@ -12,5 +13,13 @@ void enterMovesFocus(QWidget* form);
 
 // The box selects its whole text whenever it takes the focus.
 void selectAllOnFocus(QLineEdit* box);
+
+// The box takes the focus once the focus move under way is over (a box that refuses what was
+// typed calls the user back).
+void focusLater(QLineEdit* box);
+
+// A focus event of the user's moving from control to control: not the focus that leaves for a
+// message box, a menu or another window and comes back.
+bool isFocusStep(const QEvent* event);
 
 }  // namespace kvt

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <memory>
 
 #include "configuracion.h"
 #include "form_style.h"
@@ -172,6 +173,14 @@ void frmMain::offerScreen(QAction* entry, QAction* button, const QString& name,
     action->setEnabled(true);
     connect(action, &QAction::triggered, this, show);
   }
+}
+
+void frmMain::offerModalScreen(QAction* action, std::function<QDialog*()> create) {
+  action->setEnabled(true);
+  connect(action, &QAction::triggered, this, [create] {
+    std::unique_ptr<QDialog> screen(create());
+    screen->exec();
+  });
 }
 
 void frmMain::showOptions() {

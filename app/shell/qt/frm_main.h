@@ -6,6 +6,7 @@
 #include <functional>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -29,6 +30,10 @@ class frmMain : public QMainWindow {
   // create makes, not modally; a screen of that object name already open is brought forward.
   void offerScreen(QAction* entry, QAction* button, const QString& name,
                    std::function<QWidget*()> create);
+
+  // Enables a menu entry or toolbar button to show the screen that create makes, modally: the
+  // main window waits until it closes.
+  void offerModalScreen(QAction* action, std::function<QDialog*()> create);
 
   // "Salir": asks first; on Yes closes every other window, the capture and the connection, then
   // this window.

@@ -202,6 +202,17 @@ bool RecordSet::remove() {
   return true;
 }
 
+bool RecordSet::removeAll() {
+  if (table_ == nullptr)
+    return fail(QStringLiteral("borrar la tabla"), QStringLiteral("no está abierta"));
+  QSqlQuery query(QSqlDatabase::database(connection_, false));
+  if (!query.exec(QStringLiteral("delete from %1").arg(QLatin1String(table_->name))))
+    return fail(QStringLiteral("borrar la tabla %1"), query.lastError().text());
+  rows_.clear();
+  at_ = 0;
+  return true;
+}
+
 int RecordSet::fieldIndex(const QString& field) const {
   if (table_ == nullptr) return -1;
   for (std::size_t i = 0; i < table_->fields.size(); ++i) {

@@ -65,6 +65,8 @@ class RecordSet {
   void cancelUpdate();
   // Removes the current record; the cursor stays on its place, and moveNext goes on from there.
   bool remove();
+  // Removes every record of the table at once; the set is then empty.
+  bool removeAll();
 
   // Why the last failed operation failed, in Spanish.
   QString lastError() const { return error_; }

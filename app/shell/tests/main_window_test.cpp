@@ -43,7 +43,7 @@ TEST_F(MainWindowTest, OffersItsScreensInMenuAndToolbar) {
   for (QAction* button : window.Toolbar1->actions()) buttons << button->objectName();
   EXPECT_EQ(buttons, QStringList({"boton1", "boton2", "boton3", "boton6", "boton5"}));
   EXPECT_EQ(window.boton3->toolTip(), "Enceste/Comprobacion");
-  // The registers and reading screens come later; their entries wait disabled.
+  // The shell alone offers no register and no reading screen: the program enables them.
   for (QAction* later : {window.Socio, window.concurso, window.Reloj, window.Palo, window.boton1,
                          window.boton2, window.boton3, window.boton6}) {
     EXPECT_FALSE(later->isEnabled()) << later->objectName().toStdString();

@@ -1,0 +1,71 @@
+// The pieces the register windows share: the list in report view whose rows carry a tag, the
+// "&Ordenar por" panel, the search panel, the panel of key hints shown while Ctrl is held, and the
+// toolbar buttons known by their keys.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QGroupBox;
+class QKeyEvent;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+
+namespace kvt {
+
+// Places a window as its design gives it, in twips (15 to a pixel at 96 dpi).
+void placeInTwips(QWidget* window, int left, int top, int width, int height);
+
+// A toolbar button with its key as object name; an empty text leaves a button without text.
+QAction* toolButton(QToolBar* bar, const char* key, const QString& text);
+
+// A list in report view, one row per record, with those column headers.
+QTreeWidget* registerList(QWidget* parent, const QStringList& headers);
+// The tag of a row: the code or licence it was listed from.
+QString rowTag(const QTreeWidgetItem* row);
+void setRowTag(QTreeWidgetItem* row, const QString& tag);
+// The only selected row becomes row, the current one and visible; none deselects all.
+void selectRow(QTreeWidget* list, QTreeWidgetItem* row);
+// The selected row, or none.
+QTreeWidgetItem* selectedRow(const QTreeWidget* list);
+
+struct OrderPanel {
+  QGroupBox* Frame3;      // "&Ordenar por"
+  QRadioButton* Option1;  // the first order: by code or licence
+  QRadioButton* Option2;  // the second order: by date or name
+};
+OrderPanel orderPanel(QWidget* parent, const QString& first, const QString& second);
+
+struct SearchPanel {
+  QGroupBox* Frame1;      // "&Patron de Busqueda", hidden until a search starts
+  QLineEdit* Text1;       // the pattern
+  QPushButton* Command1;  // "&Aceptar": search
+  QPushButton* Command2;  // "&Cancelar"
+};
+SearchPanel searchPanel(QWidget* parent);
+// The search panel takes the place of the order panel and its pattern the focus; or the order
+// panel comes back.
+void openSearchPanel(QGroupBox* search, QGroupBox* order, QLineEdit* pattern);
+void closeSearchPanel(QGroupBox* search, QGroupBox* order);
+// The end of a search: the found row becomes the selected one and the list takes the focus;
+// without one "No se ha encontrado" is told and the pattern takes the focus again, the panel
+// staying open. True when a row was found.
+bool showSearchResult(QTreeWidget* list, QTreeWidgetItem* found, QLineEdit* pattern);
+
+// The key hints, one label each, hidden until Ctrl is pressed.
+QWidget* hintPanel(QWidget* parent, const QStringList& hints);
+
+// The digit of Ctrl with a digit key, or -1.
+int ctrlDigit(const QKeyEvent* key);
+
+// The box of that name in the open screen of that name, where a browser writes what is picked;
+// none when the screen is not open.
+QLineEdit* callerBox(const QString& screen, const char* box);
+
+}  // namespace kvt
