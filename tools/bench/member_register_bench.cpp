@@ -1,0 +1,120 @@
+// How long the member register takes with 5000 members, on Qt's offscreen platform: opening it
+// (the register read and listed, the window shown), listing it again by name, and a name search
+// that finds a member near the end of the list. Each figure is the median of the runs.
+// Run: build/bin/member_register_bench [runs]
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "databases.h"
+#include "messages.h"
+#include "socio1.h"
+#include "startup.h"
+
+namespace {
+
+constexpr int kMembers = 5000;
+
+bool insertMembers() {
+  QSqlDatabase db = QSqlDatabase::database(kvt::kPalConnection);
+  db.transaction();
+  QSqlQuery query(db);
+  query.prepare(
+      QStringLiteral("insert into socios (slicencia, snombre, slicenreloj) values (?, ?, ?)"));
+  for (int i = 1; i <= kMembers; ++i) {
+    query.addBindValue(QString::number(i));
+    // Names in another order than the licences, so that the two orders differ.
+    query.addBindValue(QStringLiteral("SOCIO %1 NUMERO %2")
+                           .arg((i * 7919) % kMembers, 5, 10, QLatin1Char('0'))
+                           .arg(i));
+    query.addBindValue(QString::number(1000 + i));
+    if (!query.exec()) return false;
+  }
+  return db.commit();
+}
+
+double milliseconds(const std::function<void()>& step) {
+  QElapsedTimer timer;
+  timer.start();
+  step();
+  return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  return times[times.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toLocal8Bit());
+  qputenv("XDG_DATA_HOME", (home.path() + "/data").toLocal8Bit());
+  qputenv("XDG_RUNTIME_DIR", home.path().toLocal8Bit());
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("QuorKVT"));
+  bool silent = true;
+  kvt::answerMessagesWith([&silent](const kvt::Message& message) {
+    std::fprintf(stderr, "message: %s\n", qPrintable(message.text));
+    silent = false;
+    return false;
+  });
+  if (const QString error = kvt::startUp(home.path() + QStringLiteral("/program"));
+      !error.isEmpty()) {
+    std::fprintf(stderr, "start-up failed: %s\n", qPrintable(error));
+    return 1;
+  }
+  if (!insertMembers()) {
+    std::fprintf(stderr, "the members could not be stored\n");
+    return 1;
+  }
+
+  std::vector<double> opening, byName, search;
+  for (int run = 0; run < runs; ++run) {
+    std::unique_ptr<kvt::Socio1> screen;
+    opening.push_back(milliseconds([&] {
+      screen = std::make_unique<kvt::Socio1>();
+      screen->show();
+      QApplication::processEvents();
+    }));
+    byName.push_back(milliseconds([&] {
+      QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+      QApplication::sendEvent(screen->Option2, &in);
+      QApplication::processEvents();
+    }));
+    screen->soc9->trigger();
+    search.push_back(milliseconds([&] {
+      screen->Text1->setText(QStringLiteral("socio 04999"));
+      screen->Command1->click();
+      QApplication::processEvents();
+    }));
+    if (screen->ListView1->topLevelItemCount() != kMembers || !silent ||
+        screen->ListView1->currentItem()->text(1) != QLatin1String("SOCIO 04999 NUMERO 2321")) {
+      std::fprintf(stderr, "the register did not list or find what it should\n");
+      return 1;
+    }
+  }
+  std::printf(
+      "member register, %d members, %d runs (median): opening %.1f ms, listing by name "
+      "%.1f ms, name search %.1f ms\n",
+      kMembers, runs, median(opening), median(byName), median(search));
+  kvt::closeDatabases();
+  return 0;
+}
