@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes the README's pictures in docs/: the main window, the capture window while a printout
-# arrives, and the contest reading screen with its pigeons, on a virtual X display (Xvfb).
+# Takes the README's pictures in docs/: the main window, the member and contest registers, the
+# capture window while a printout arrives, and the contest reading screen with its pigeons, on a
+# virtual X display (Xvfb).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -1,6 +1,6 @@
-// Takes the README's pictures of the program: the main window, the capture window while a
-// printout arrives, and the contest reading screen with its pigeons. Run on a display (the repo's
-// screenshot script starts a virtual one): build/bin/quorkvt-screenshots FOLDER
+// Takes the README's pictures of the program: the main window, the two registers, the capture
+// window while a printout arrives, and the contest reading screen with its pigeons. Run on a
+// display (the repo's screenshot script starts a virtual one): build/bin/quorkvt-screenshots FOLDER
 #include <QApplication>
 #include <QDate>
 #include <QDir>
@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "app_state.h"
+#include "concurso1.h"
 #include "databases.h"
 #include "datos_concur.h"
 #include "frm_kvt_monitor.h"
@@ -24,6 +25,7 @@
 #include "printouts.h"
 #include "program.h"
 #include "pty_clock.h"
+#include "socio1.h"
 
 namespace {
 
@@ -56,19 +58,55 @@ Window* openWindow() {
   return nullptr;
 }
 
+// A few contests and members; the pictures read contest 12 for member 345.
+bool fillRegisters() {
+  const QDate today = QDate::currentDate();
+  const struct {
+    const char* code;
+    const char* name;
+    int basketingIn;
+  } contests[] = {{"12", "SUELTA DE TALAVERA", 1},
+                  {"11", "SUELTA DE ARANJUEZ", -6},
+                  {"13", "SUELTA DE BAILEN", 8}};
+  for (const auto& contest : contests) {
+    kvt::rsConcurso.addNew();
+    kvt::rsConcurso.setValue("cocodigo", contest.code);
+    kvt::rsConcurso.setValue("conombre", contest.name);
+    kvt::rsConcurso.setValue("cofecha", today.addDays(contest.basketingIn + 2));
+    kvt::rsConcurso.setValue("coenceste", today.addDays(contest.basketingIn));
+    if (!kvt::rsConcurso.update()) return false;
+  }
+  const struct {
+    const char* licence;
+    const char* name;
+    const char* clock;
+  } members[] = {{"345", "GARCIA LOPEZ JUAN", "10233"},
+                 {"12", "MARTIN SANZ PEDRO", "8812"},
+                 {"1020", "RUIZ DIAZ ANTONIO", ""},
+                 {"78", "FERNANDEZ GIL LUIS", "10511"}};
+  for (const auto& member : members) {
+    kvt::rsSocios.addNew();
+    kvt::rsSocios.setValue("slicencia", member.licence);
+    kvt::rsSocios.setValue("snombre", member.name);
+    kvt::rsSocios.setValue("slicenreloj", member.clock);
+    if (!kvt::rsSocios.update()) return false;
+  }
+  return true;
+}
+
 // The pictures, from the program as it shows itself: a contest and a member, a clock reading, its
 // pigeons.
 bool takePictures(kvt::frmMain& main, const QString& folder) {
   bool ok = save(&main, folder + "/main-window.png");
-  kvt::rsConcurso.addNew();
-  kvt::rsConcurso.setValue("cocodigo", "12");
-  kvt::rsConcurso.setValue("conombre", "SUELTA DE TALAVERA");
-  kvt::rsConcurso.setValue("cofecha", QDate::currentDate().addDays(3));
-  kvt::rsConcurso.setValue("coenceste", QDate::currentDate().addDays(1));
-  kvt::rsSocios.addNew();
-  kvt::rsSocios.setValue("slicencia", "345");
-  kvt::rsSocios.setValue("snombre", "GARCIA LOPEZ JUAN");
-  if (!kvt::rsConcurso.update() || !kvt::rsSocios.update()) return false;
+  if (!fillRegisters()) return false;
+  {
+    kvt::Socio1 members;
+    members.show();
+    ok = save(&members, folder + "/members-register.png") && ok;
+    kvt::Concurso1 contests;
+    contests.show();
+    ok = save(&contests, folder + "/contests-register.png") && ok;
+  }
 
   quorclock::PtyClock clock(1);
   kvt::puertoCom = "1";
