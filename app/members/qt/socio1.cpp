@@ -271,6 +271,9 @@ void Socio1::newLicenceLeft() {
   if (Frame4->isHidden() || Text2->text().isEmpty()) return;
   setStatusText(kTitle);
   licence_ = Text2->text();
+  // "&Aceptar" checks the licence itself, and "&Cancelar" drops it: one click, no second notice.
+  const QWidget* next = QApplication::focusWidget();
+  if (next == Command3 || next == Command4) return;
   if (!licenceRefusal(licence_).isEmpty()) {
     showNotice(this, kExisting, QStringLiteral("Aviso"));
     focusLater(Text2);

@@ -198,18 +198,23 @@ TEST_F(MemberRegisterTest, RefusesALicenceThatAnotherMemberHas) {
   showActive(&screen);
   const std::vector<StoredMember> before = stored();
 
-  // Adding: when the licence box is left, and again on "&Aceptar".
+  // Adding: when the licence box is left with Tab, and on a click on "&Aceptar", once each.
   screen.soc3->trigger();
   screen.Text2->setText("123");
   moveFocusOut(screen.Text2);
-  screen.Command3->click();
+  screen.Text2->setFocus();
+  screen.Text2->setText("123");
+  QTest::mouseClick(screen.Command3, Qt::LeftButton);
   ASSERT_EQ(messages.size(), 2u);
   for (const Message& message : messages) {
     EXPECT_EQ(message.text, "Licencia Existente ");
     EXPECT_EQ(message.title, "Aviso");
   }
   EXPECT_FALSE(screen.Frame6->isVisible());
-  screen.Command4->click();
+  screen.Text2->setFocus();
+  QTest::mouseClick(screen.Command4, Qt::LeftButton);
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_FALSE(screen.Frame4->isVisible());
 
   // Changing: another member's licence is refused, his own is kept.
   const struct {
