@@ -29,12 +29,6 @@ namespace {
 
 const QString kTitle = QStringLiteral("Mantenimiento de Concursos");
 
-QLineEdit* panelBox(const char* name) {
-  auto* box = new QLineEdit;
-  box->setObjectName(QLatin1String(name));
-  return box;
-}
-
 // A date box "##/##/####" that reads "__/__/____" while empty.
 QLineEdit* dateBox(const char* name) {
   QLineEdit* box = panelBox(name);
@@ -74,29 +68,23 @@ Concurso1::Concurso1(QWidget* parent) : QDialog(parent) {
   so9 = toolButton(Toolbar1, "so9", QStringLiteral("Buscar"));
   so18 = toolButton(Toolbar1, "so18", QStringLiteral("Salir "));
 
-  Frame6 = new QGroupBox(this);
-  Frame6->setObjectName(QStringLiteral("Frame6"));
+  Frame6 = hiddenPanel(this, "Frame6");
   Text6 = panelBox("Text6");
   Text6->setMaxLength(5);
   Text5 = panelBox("Text5");
   Text18 = dateBox("Text18");
   Text20 = dateBox("Text20");
-  Command7 = new QPushButton(QStringLiteral("Aceptar"));
-  Command7->setObjectName(QStringLiteral("Command7"));
-  Command8 = new QPushButton(QStringLiteral("Cancelar"));
-  Command8->setObjectName(QStringLiteral("Command8"));
+  Command7 = panelButton("Command7", QStringLiteral("Aceptar"));
+  Command8 = panelButton("Command8", QStringLiteral("Cancelar"));
   auto* panelLayout = new QFormLayout(Frame6);
   panelLayout->addRow(QStringLiteral("Codigo"), Text6);
   panelLayout->addRow(QStringLiteral("Nombre"), Text5);
   panelLayout->addRow(QStringLiteral("Enceste"), Text18);
   panelLayout->addRow(QStringLiteral("Suelta"), Text20);
   auto* panelButtons = new QHBoxLayout;
-  for (QPushButton* button : {Command7, Command8}) {
-    button->setAutoDefault(false);
-    panelButtons->addWidget(button);
-  }
+  panelButtons->addWidget(Command7);
+  panelButtons->addWidget(Command8);
   panelLayout->addRow(panelButtons);
-  Frame6->hide();
 
   const SearchPanel searchBox = searchPanel(this);
   Frame1 = searchBox.Frame1;

@@ -30,26 +30,6 @@ namespace {
 const QString kTitle = QStringLiteral("Mantenimiento de Socios");
 const QString kExisting = QStringLiteral("Licencia Existente ");
 
-QLineEdit* panelBox(const char* name) {
-  auto* box = new QLineEdit;
-  box->setObjectName(QLatin1String(name));
-  return box;
-}
-
-QPushButton* panelButton(const char* name, const QString& text) {
-  auto* button = new QPushButton(text);
-  button->setObjectName(QLatin1String(name));
-  button->setAutoDefault(false);
-  return button;
-}
-
-QGroupBox* panel(QWidget* parent, const char* name, const QString& title) {
-  auto* frame = new QGroupBox(title, parent);
-  frame->setObjectName(QLatin1String(name));
-  frame->hide();
-  return frame;
-}
-
 }  // namespace
 
 Socio1::Socio1(QWidget* parent) : QDialog(parent) {
@@ -67,7 +47,7 @@ Socio1::Socio1(QWidget* parent) : QDialog(parent) {
   Command1 = searchBox.Command1;
   Command2 = searchBox.Command2;
 
-  Frame4 = panel(this, "Frame4", QStringLiteral("Alta de Socio"));
+  Frame4 = hiddenPanel(this, "Frame4", QStringLiteral("Alta de Socio"));
   Label11 = new QLabel(QStringLiteral("Licencia"));
   Label11->setObjectName(QStringLiteral("Label11"));
   Text2 = panelBox("Text2");
@@ -80,7 +60,7 @@ Socio1::Socio1(QWidget* parent) : QDialog(parent) {
   addLayout->addWidget(Command3);
   addLayout->addWidget(Command4);
 
-  Frame6 = panel(this, "Frame6", QStringLiteral("Socio"));
+  Frame6 = hiddenPanel(this, "Frame6", QStringLiteral("Socio"));
   Text7 = panelBox("Text7");
   Text7->setMaxLength(5);  // a longer licence could never be looked up by the reading screen
   Text5 = panelBox("Text5");

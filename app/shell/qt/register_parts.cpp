@@ -28,6 +28,26 @@ QAction* toolButton(QToolBar* bar, const char* key, const QString& text) {
   return action;
 }
 
+QLineEdit* panelBox(const char* name) {
+  auto* box = new QLineEdit;
+  box->setObjectName(QLatin1String(name));
+  return box;
+}
+
+QPushButton* panelButton(const char* name, const QString& text) {
+  auto* button = new QPushButton(text);
+  button->setObjectName(QLatin1String(name));
+  button->setAutoDefault(false);
+  return button;
+}
+
+QGroupBox* hiddenPanel(QWidget* parent, const char* name, const QString& title) {
+  auto* frame = new QGroupBox(title, parent);
+  frame->setObjectName(QLatin1String(name));
+  frame->hide();
+  return frame;
+}
+
 QTreeWidget* registerList(QWidget* parent, const QStringList& headers) {
   auto* list = new QTreeWidget(parent);
   list->setObjectName(QStringLiteral("ListView1"));
@@ -73,20 +93,13 @@ OrderPanel orderPanel(QWidget* parent, const QString& first, const QString& seco
 }
 
 SearchPanel searchPanel(QWidget* parent) {
-  SearchPanel panel{new QGroupBox(QStringLiteral("&Patron de Busqueda"), parent), new QLineEdit,
-                    new QPushButton(QStringLiteral("&Aceptar")),
-                    new QPushButton(QStringLiteral("&Cancelar"))};
-  panel.Frame1->setObjectName(QStringLiteral("Frame1"));
-  panel.Text1->setObjectName(QStringLiteral("Text1"));
-  panel.Command1->setObjectName(QStringLiteral("Command1"));
-  panel.Command2->setObjectName(QStringLiteral("Command2"));
+  SearchPanel panel{hiddenPanel(parent, "Frame1", QStringLiteral("&Patron de Busqueda")),
+                    panelBox("Text1"), panelButton("Command1", QStringLiteral("&Aceptar")),
+                    panelButton("Command2", QStringLiteral("&Cancelar"))};
   auto* layout = new QHBoxLayout(panel.Frame1);
   layout->addWidget(panel.Text1, 1);
-  for (QPushButton* button : {panel.Command1, panel.Command2}) {
-    button->setAutoDefault(false);
-    layout->addWidget(button);
-  }
-  panel.Frame1->hide();
+  layout->addWidget(panel.Command1);
+  layout->addWidget(panel.Command2);
   return panel;
 }
 
@@ -113,11 +126,9 @@ bool showSearchResult(QTreeWidget* list, QTreeWidgetItem* found, QLineEdit* patt
 }
 
 QWidget* hintPanel(QWidget* parent, const QStringList& hints) {
-  auto* panel = new QGroupBox(parent);
-  panel->setObjectName(QStringLiteral("Frame2"));
+  QGroupBox* panel = hiddenPanel(parent, "Frame2");
   auto* layout = new QHBoxLayout(panel);
   for (const QString& hint : hints) layout->addWidget(new QLabel(hint));
-  panel->hide();
   return panel;
 }
 

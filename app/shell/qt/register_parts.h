@@ -25,6 +25,13 @@ void placeInTwips(QWidget* window, int left, int top, int width, int height);
 // A toolbar button with its key as object name; an empty text leaves a button without text.
 QAction* toolButton(QToolBar* bar, const char* key, const QString& text);
 
+// A line edit and a push button known by their names; the button is never a default button, so
+// that Enter moves the focus on instead of pressing it.
+QLineEdit* panelBox(const char* name);
+QPushButton* panelButton(const char* name, const QString& text);
+// A panel of controls known by its name, hidden until it is used.
+QGroupBox* hiddenPanel(QWidget* parent, const char* name, const QString& title = {});
+
 // A list in report view, one row per record, with those column headers.
 QTreeWidget* registerList(QWidget* parent, const QStringList& headers);
 // The tag of a row: the code or licence it was listed from.
