@@ -12,6 +12,7 @@ namespace {
 using namespace quorlink;
 
 void takeRecord(const std::uint8_t* reply, std::size_t length, std::uint8_t code) {
+  tolvexReplyWhole(reply, length);
   DataStore& store = dataStore();
   tolvexReplyData(reply, length, code, store.stock.owner.data(), kOwnerRecordSize);
   tolvexReplyData(reply, length, code, store.race.header.data(), kRaceHeaderSize);

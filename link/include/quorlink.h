@@ -143,8 +143,18 @@ QUORLINK_API int32_t QUORLINK_CALL regOptionBase(int32_t base);
  * Each call runs one whole exchange with the clock on the calling thread and returns when it is
  * over: the Quor dialect (ASCII commands, one answer block; refused while the clock prints a
  * document) or the Tolvex dialect (a framed request per record). An exchange that gets no answer
- * gives up after about 1.5 s of silence. What a read stores stays readable through the get calls
- * below until the next read of the same kind; a failed read leaves nothing readable. */
+ * gives up after about 1.5 s of silence, counted from when the command has crossed the line (an
+ * upload of 2000 bytes takes about 2 s at 9600 baud). What a read stores stays readable through
+ * the get calls below until the next read of the same kind; a failed read leaves nothing readable.
+ *
+ * The end of an answer. An answer that tells its own length ends as soon as it is whole and the
+ * line has then been quiet for 5 ms: a Quor stock list (113 + 22 x its count bytes), a Quor race
+ * (166 + 60 x its count + 18 x 110 bytes) and every Tolvex reply frame (5 bytes and the length in
+ * its fourth byte, with a matching checksum). Such an answer is taken whole across a pause of the
+ * clock inside it. Any other answer, one with bytes after its end, one cut short or a frame whose
+ * checksum does not match, ends once the line has been quiet for about 0.7 s (eleven checks of
+ * about 60 ms), and is then handled as it stands. With the environment variable
+ * QUORLINK_REPLY_WAIT=quiet every answer waits for that quiet line, for a clock that needs it. */
 
 /* Reads out of a Quor clock: selector 999 the stock list, 1..100 race n, above 100 the race data
  * set selector - 100 (the clock's packed form, turned into the same records). Returns 1 when the

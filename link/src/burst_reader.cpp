@@ -6,29 +6,31 @@
 namespace quorlink {
 
 void runBurstReader(SerialPort& port, BurstSink& sink) {
+  using Clock = std::chrono::steady_clock;
   std::vector<std::uint8_t> buffer(kBurstCapacity);
   while (sink.connected()) {
     if (port.waitForData() != SerialPort::Wait::Data) continue;
-    sink.burstStarted();
-    const bool live = sink.takesChunksLive();
+    const BurstTaking taking = sink.burstStarted();
+    const std::chrono::milliseconds step = taking.watched ? kWatchStep : kBurstStep;
     std::size_t length = 0;
     std::size_t total = 0;
-    std::size_t n = 0;
-    do {
-      sink.burstInProgress(true);
-      n = port.readQueued(buffer.data() + length, kBurstCapacity - length);
+    Clock::time_point lastBytes = Clock::now();
+    for (;;) {
+      const std::size_t n = port.readQueued(buffer.data() + length, kBurstCapacity - length);
       total += n;
-      if (live && n > 0) {
-        sink.chunk(buffer.data(), n);
+      if (n > 0) lastBytes = Clock::now();
+      if (taking.live) {
+        if (n > 0) sink.chunk(buffer.data(), n);
       } else {
         length += n;
+        if (taking.watched) sink.burstSoFar(buffer.data(), length, n > 0);
       }
-      std::this_thread::sleep_for(kBurstStep);
-    } while (n > 0 && sink.connected());
-    // The burst is handed on before it is marked as ended, so that a wait for an answer never
-    // sees a quiet line with the answer not yet delivered.
-    if (total > 0) sink.burstEnded(live ? nullptr : buffer.data(), live ? total : length);
-    sink.burstInProgress(false);
+      std::this_thread::sleep_for(step);
+      const bool full = !taking.live && length == kBurstCapacity;
+      if (full || !sink.connected()) break;
+      if (n == 0 && Clock::now() - lastBytes >= kBurstStep) break;
+    }
+    sink.burstEnded(taking.live ? nullptr : buffer.data(), taking.live ? total : length);
   }
 }
 

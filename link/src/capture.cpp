@@ -132,11 +132,13 @@ void runIdleMonitor() {
         return;
       }
     }
-    if (s.idleCount > 50) {
+    {
+      // The quiet time is judged under the print lock, together with the page it closes: a
+      // printout that resumes between the two cannot have its page closed under it.
       std::lock_guard print(s.printMutex);
       Printing& p = printing();
       PrintLayout& layout = p.layout();
-      if (layout.pageLineCount != 0) {
+      if (s.idleCount > 50 && layout.pageLineCount != 0) {
         p.drawLogo();
         p.endPage();
         layout.pageLineCount = 0;

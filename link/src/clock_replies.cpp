@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "tolvex_frame.h"
+
 namespace quorlink {
 
 namespace {
@@ -26,7 +28,36 @@ std::size_t recordsAnnounced(const std::uint8_t* countField) {
   return total < 0 ? 0 : static_cast<std::size_t>(total);
 }
 
+// A Quor answer that begins with "1" and holds its count field; the bytes it then announces.
+bool announcedLength(const std::uint8_t* reply, std::size_t length, std::size_t countAt,
+                     std::size_t fixed, std::size_t perRecord, std::size_t& announced) {
+  if (length < countAt + kCountWidth || reply[0] != '1') return false;
+  announced = fixed + perRecord * recordsAnnounced(reply + countAt);
+  return true;
+}
+
 }  // namespace
+
+bool quorStockAnswerWhole(const std::uint8_t* reply, std::size_t length) {
+  std::size_t announced = 0;
+  return announcedLength(reply, length, kOwnerCountAt, kOwnerRecordSize, kStockRecordSize,
+                         announced) &&
+         length == announced;
+}
+
+bool quorRaceAnswerWhole(const std::uint8_t* reply, std::size_t length) {
+  std::size_t announced = 0;
+  return announcedLength(reply, length, kRaceCountAt,
+                         kRaceHeaderSize + kPouleRecordSize * (kPouleSlots - 1), kPigeonRecordSize,
+                         announced) &&
+         length == announced;
+}
+
+bool tolvexReplyWhole(const std::uint8_t* reply, std::size_t length) {
+  return length >= 5 && std::equal(tolvex::kReplyStart, tolvex::kReplyStart + 3, reply) &&
+         length == 5 + std::size_t{reply[3]} &&
+         tolvex::checksum(reply, length - 1) == reply[length - 1];
+}
 
 bool storeQuorStockAnswer(const std::uint8_t* reply, std::size_t length, StockData& stock) {
   if (length == 0 || reply[0] != '1') return false;

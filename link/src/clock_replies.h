@@ -18,9 +18,19 @@ bool storeQuorStockAnswer(const std::uint8_t* reply, std::size_t length, StockDa
 // with "1"), then 18 poule records. False when the answer does not begin with "1".
 bool storeQuorRaceAnswer(const std::uint8_t* reply, std::size_t length, RaceData& race);
 
+// A Quor stock or race answer is whole when it holds exactly what its owner record or header
+// announces: the owner record and 22 bytes a stock record, or the header, 60 bytes a pigeon and
+// the 18 poule records.
+bool quorStockAnswerWhole(const std::uint8_t* reply, std::size_t length);
+bool quorRaceAnswerWhole(const std::uint8_t* reply, std::size_t length);
+
 // A Quor race data set, in its packed binary form (answer to ">5"), turned into the text
 // records. False when the answer holds 72 bytes or fewer.
 bool decodeRaceDataSet(const std::uint8_t* reply, std::size_t length, RaceData& race);
+
+// A Tolvex reply is whole when it is exactly one reply frame, 5 bytes and the length its fourth
+// byte gives, whose last byte is the checksum of the bytes before it.
+bool tolvexReplyWhole(const std::uint8_t* reply, std::size_t length);
 
 // The data of a Tolvex reply frame that answers command code: size bytes from its sixth byte
 // (zero bytes where the frame is shorter). False when the frame answers another code.

@@ -31,13 +31,13 @@ bool write(std::span<const std::uint8_t> bytes) {
   return writeBlock(bytes.data(), bytes.size());
 }
 
-bool post(std::span<const std::uint8_t> bytes) {
-  resetReply();
+bool post(std::span<const std::uint8_t> bytes, AnswerComplete awaited) {
+  resetReply(awaited);
   return write(bytes);
 }
 
-bool ask(std::span<const std::uint8_t> bytes) {
-  return post(bytes) && waitForReply();
+bool ask(std::span<const std::uint8_t> bytes, AnswerComplete awaited) {
+  return post(bytes, awaited) && waitForReply();
 }
 
 std::vector<std::uint8_t> answer() {

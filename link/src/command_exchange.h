@@ -7,6 +7,8 @@
 #include <span>
 #include <vector>
 
+#include "reply_channel.h"
+
 namespace quorlink::command {
 
 // Quor command mode: refused (false) when the link is not open or a printed document is open.
@@ -19,10 +21,10 @@ void leave();
 // port refused them.
 bool write(std::span<const std::uint8_t> bytes);
 // Writes bytes that the clock answers: the reply buffer is cleared first, so that an answer that
-// comes at once is kept.
-bool post(std::span<const std::uint8_t> bytes);
+// comes at once is kept. awaited tells the whole answer, when the answer tells its length.
+bool post(std::span<const std::uint8_t> bytes, AnswerComplete awaited = nullptr);
 // post, then the wait for the answer: false when nothing was written or nothing came in time.
-bool ask(std::span<const std::uint8_t> bytes);
+bool ask(std::span<const std::uint8_t> bytes, AnswerComplete awaited = nullptr);
 std::vector<std::uint8_t> answer();
 
 // Leaves command mode when it goes out of scope, whatever way the exchange ends.

@@ -1,6 +1,8 @@
 #include "link.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -8,12 +10,12 @@
 #include "burst_reader.h"
 #include "capture.h"
 #include "serial_port.h"
+#include "tolvex_frame.h"
 
 namespace quorlink {
 
 namespace {
 
-inline constexpr std::uint8_t kReplyPrefix[3] = {0x6C, 0x21, 0xCE};
 inline constexpr std::uint8_t kTolvexTextPrefix[3] = {0x6C, 0x54, 0x50};
 
 bool startsWith(const std::uint8_t* data, std::size_t length, const std::uint8_t (&prefix)[3]) {
@@ -36,11 +38,6 @@ struct PortInfo {
   std::thread readerThread;
 };
 
-struct ReplyBuffer {
-  std::mutex mutex;
-  std::vector<std::uint8_t> bytes;
-};
-
 // Library state lives as long as the process: the reader thread may still run while static
 // objects are destroyed at exit, so it is never destroyed.
 PortInfo& port() {
@@ -48,55 +45,59 @@ PortInfo& port() {
   return *record;
 }
 
-ReplyBuffer& reply() {
-  static auto* buffer = new ReplyBuffer;
-  return *buffer;
+ReplyChannel& reply() {
+  static auto* channel = new ReplyChannel;
+  return *channel;
 }
 
-std::size_t replyLength() {
-  ReplyBuffer& r = reply();
-  std::lock_guard lock(r.mutex);
-  return r.bytes.size();
+bool looksLikeReply(const std::uint8_t* data, std::size_t length) {
+  return data[0] == '1' || data[0] == '>' || startsWith(data, length, tolvex::kReplyStart);
 }
 
-bool replyCollecting() {
-  return replyLength() > 0;
-}
-
-// Decides where a burst goes: to the reply buffer in command mode, else to print capture.
+// Decides where a burst goes: to the reply buffer in command mode, else to print capture. In
+// command mode the burst is watched, so that its reply bytes reach the waiting host as they come.
 class BurstRouter final : public BurstSink {
  public:
   explicit BurstRouter(const Session& session) : session_(session) {}
 
   bool connected() const override { return session_.connected.load(); }
-  void burstStarted() override { linkFlags().quietCount = 0; }
-  void burstInProgress(bool inProgress) override { linkFlags().burstInProgress = inProgress; }
 
   // A Quor printout is shown as it arrives; replies and Tolvex frames need the whole burst.
-  bool takesChunksLive() const override {
+  BurstTaking burstStarted() override {
     const LinkFlags& f = linkFlags();
-    return f.captureQuor && !f.commandMode && !f.captureTolvex;
+    reply().burstStarted();
+    toReply_ = Undecided;
+    handedOver_ = 0;
+    return {.live = f.captureQuor && !f.commandMode && !f.captureTolvex,
+            .watched = f.commandMode.load()};
   }
 
   void chunk(const std::uint8_t* data, std::size_t length) override {
     capture::takePrinterText(data, length);
   }
 
+  void burstSoFar(const std::uint8_t* data, std::size_t length, bool gotBytes) override {
+    if (toReply_ == Undecided) decide(data, length, false);
+    const bool replyBytes = toReply_ == Yes;
+    reply().lineRead(gotBytes, data + handedOver_, replyBytes ? length - handedOver_ : 0);
+    if (replyBytes) handedOver_ = length;
+  }
+
   void burstEnded(const std::uint8_t* data, std::size_t length) override {
     if (data == nullptr) {
+      reply().burstEnded(nullptr, 0);
       capture::burstEnded();
       return;
     }
-    const LinkFlags& f = linkFlags();
-    const bool looksLikeReply =
-        data[0] == '1' || data[0] == '>' || startsWith(data, length, kReplyPrefix);
-    // An answer longer than a burst goes on in the burst that follows the full one.
-    const bool continuesReply = previousBurstFull_ && replyCollecting();
+    if (toReply_ == Undecided) decide(data, length, true);
     previousBurstFull_ = length >= kBurstCapacity;
-    if (f.commandMode && (looksLikeReply || continuesReply)) {
-      appendReply(data, length);
+    if (toReply_ == Yes) {
+      reply().burstEnded(data + handedOver_, length - handedOver_);
       return;
     }
+    reply().burstEnded(nullptr, 0);
+    if (length == 0) return;
+    const LinkFlags& f = linkFlags();
     if (f.captureQuor) {
       capture::takePrinterText(data, length);
       capture::burstEnded();
@@ -109,8 +110,30 @@ class BurstRouter final : public BurstSink {
   }
 
  private:
+  enum Decision { Undecided, Yes, No };
+
+  // In command mode a burst is a reply when it looks like one, or when it goes on with an answer
+  // longer than a burst (the burst before it was full) or with one that tells its length and is
+  // not whole yet. Until the first bytes tell, it stays
+  // undecided; at its end it is decided with what it holds.
+  void decide(const std::uint8_t* data, std::size_t length, bool whole) {
+    if (!linkFlags().commandMode) {
+      toReply_ = No;
+    } else if ((previousBurstFull_ && reply().holdsBytes()) || reply().awaitsRest()) {
+      toReply_ = Yes;
+    } else if (length == 0) {
+      toReply_ = whole ? No : Undecided;
+    } else if (data[0] == tolvex::kReplyStart[0] && length < 3 && !whole) {
+      toReply_ = Undecided;
+    } else {
+      toReply_ = looksLikeReply(data, length) ? Yes : No;
+    }
+  }
+
   const Session& session_;
   bool previousBurstFull_ = false;
+  Decision toReply_ = Undecided;
+  std::size_t handedOver_ = 0;  // bytes of the burst already in the reply buffer
 };
 
 // The decimal value of the port text: blanks skipped, an optional sign, the digits up to the first
@@ -192,56 +215,33 @@ void closeConnection() {
 
 bool writeBlock(const std::uint8_t* data, std::size_t length) {
   const std::shared_ptr<Session> session = port().session;
-  return session && session->device->write(data, length);
-}
-
-void resetReply() {
-  ReplyBuffer& r = reply();
-  std::lock_guard lock(r.mutex);
-  r.bytes.clear();
-}
-
-void appendReply(const std::uint8_t* data, std::size_t length) {
-  ReplyBuffer& r = reply();
-  std::lock_guard lock(r.mutex);
-  // The replies of one exchange never grow past the buffer: what would not fit is dropped.
-  const std::size_t room = kReplyCapacity - std::min(kReplyCapacity, r.bytes.size());
-  r.bytes.insert(r.bytes.end(), data, data + std::min(length, room));
-}
-
-std::vector<std::uint8_t> replyBytes() {
-  ReplyBuffer& r = reply();
-  std::lock_guard lock(r.mutex);
-  return r.bytes;
+  if (!session || !session->device->write(data, length)) return false;
+  reply().written(length);
+  return true;
 }
 
 namespace {
 
-std::atomic<std::uint32_t> quietChecksForReply{11};
+// QUORLINK_REPLY_WAIT=quiet: every answer waits for the quiet line, for a clock that needs it.
+bool quietWaitOnly() {
+  const char* wait = std::getenv("QUORLINK_REPLY_WAIT");
+  return wait != nullptr && std::strcmp(wait, "quiet") == 0;
+}
 
 }  // namespace
 
-void setReplyQuietChecks(std::uint32_t checks) {
-  quietChecksForReply = checks;
+void resetReply(AnswerComplete awaited) {
+  reply().reset(awaited, quietWaitOnly());
+}
+
+std::vector<std::uint8_t> replyBytes() {
+  return reply().bytes();
 }
 
 bool waitForReply() {
-  using std::chrono::milliseconds;
   LinkFlags& f = linkFlags();
-  for (int checks = 0; f.linkOpen;) {
-    const bool answered = replyLength() > 0;
-    if (answered && !f.burstInProgress && f.quietCount >= quietChecksForReply) return true;
-    if (answered && !f.burstInProgress) {
-      ++f.quietCount;
-      std::this_thread::sleep_for(milliseconds(50));
-    }
-    std::this_thread::sleep_for(milliseconds(10));
-    ++checks;
-    if (!answered && checks >= 150 && !f.burstInProgress) {
-      f.tolvexDialect = false;
-      return false;
-    }
-  }
+  if (reply().wait(f.linkOpen, ReplyWaitTimes{})) return true;
+  if (f.linkOpen) f.tolvexDialect = false;
   return false;
 }
 

@@ -23,7 +23,7 @@ bool readStock() {
   stock.clearRecords();
   if (!command::enterQuor()) return false;
   command::Session session;
-  if (!command::ask(Bytes{'>', 'B'})) return false;
+  if (!command::ask(Bytes{'>', 'B'}, quorStockAnswerWhole)) return false;
   const Bytes reply = command::answer();
   if (!storeQuorStockAnswer(reply.data(), reply.size(), stock)) return false;
   stock.valid = true;
@@ -38,7 +38,8 @@ bool readRace(std::uint32_t selector) {
                                 : Bytes{'>', 'K', static_cast<std::uint8_t>(selector)};
   if (!command::enterQuor()) return false;
   command::Session session;
-  if (!command::ask(command)) return false;
+  // A packed race data set does not tell its length: only the quiet line ends it.
+  if (!command::ask(command, dataSet ? nullptr : quorRaceAnswerWhole)) return false;
   const Bytes reply = command::answer();
   const bool stored = dataSet ? decodeRaceDataSet(reply.data(), reply.size(), race)
                               : storeQuorRaceAnswer(reply.data(), reply.size(), race);

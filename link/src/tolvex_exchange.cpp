@@ -19,6 +19,11 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using tolvex::Code;
 
+// Every answer of a Tolvex clock is one reply frame, which ends the wait as soon as it is whole.
+void resetForFrame() {
+  resetReply(tolvexReplyWhole);
+}
+
 // Waits for the clock; false on time-out (which ends the Tolvex exchange) or a closed link.
 bool clockReady() {
   return waitForReply() && linkFlags().tolvexDialect;
@@ -31,7 +36,7 @@ bool send(Code code, std::span<const std::uint8_t> data) {
 
 // A frame that the clock answers; the next clockReady waits for that answer.
 bool post(Code code, std::span<const std::uint8_t> data) {
-  return command::post(tolvex::request(code, data));
+  return command::post(tolvex::request(code, data), tolvexReplyWhole);
 }
 
 // Sends a request and waits for the clock's answer to it; false when none came or it answers
@@ -63,7 +68,7 @@ bool readStock() {
   StockData& stock = dataStore().stock;
   stock.clearRecords();
   stock.owner.fill(0);
-  resetReply();
+  resetForFrame();
   if (!clockReady()) return false;  // the clock's opening frame
   Bytes reply;
   if (!request(tolvex::kAskOwner, Bytes{0x00}, reply)) return false;
@@ -122,7 +127,7 @@ bool writeTolvexStock() {
   if (!recordsToSend(count) || !command::enterTolvex()) return false;
   command::Session session;
   const StockData& stock = dataStore().stock;
-  resetReply();
+  resetForFrame();
   if (!clockReady()) return false;  // the clock's opening frame
   if (!post(tolvex::kSendOwner, stock.owner)) return false;
   for (std::size_t i = 0; i < count; ++i) {
@@ -141,7 +146,7 @@ bool setTolvexLiberationPoint(const char* name, std::uint32_t point) {
   }
   if (!command::enterTolvex()) return false;
   command::Session session;
-  resetReply();
+  resetForFrame();
   for (std::size_t n = 1; n < kLiberationPoints; ++n) {
     const LiberationEntry entry = table.entryToSend(n);
     char number[8];

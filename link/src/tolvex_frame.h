@@ -23,6 +23,10 @@ enum Code : std::uint8_t {
   kAskPoule = 0x0A,
 };
 
+// The first bytes of every frame the clock sends in command mode (its replies and its opening
+// frame); a burst that begins with them is a reply.
+inline constexpr std::uint8_t kReplyStart[3] = {0x6C, 0x21, 0xCE};
+
 std::uint8_t checksum(const std::uint8_t* bytes, std::size_t count);
 
 // The request frame for code with its data (at most 254 bytes).

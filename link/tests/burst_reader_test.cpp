@@ -24,15 +24,15 @@ class RecordingSink final : public BurstSink {
   std::atomic<bool> running{true};
 
   bool connected() const override { return running; }
-  void burstStarted() override {}
-  void burstInProgress(bool) override {}
-  bool takesChunksLive() const override { return live_; }
+  BurstTaking burstStarted() override { return {.live = live_}; }
+  void burstSoFar(const std::uint8_t*, std::size_t, bool) override {}
   void chunk(const std::uint8_t* data, std::size_t length) override {
     std::lock_guard lock(mutex_);
     chunks_.emplace_back(reinterpret_cast<const char*>(data), length);
     chunkTimes_.push_back(Clock::now());
   }
   void burstEnded(const std::uint8_t* data, std::size_t length) override {
+    if (length == 0) return;  // a wake-up that found no bytes
     std::lock_guard lock(mutex_);
     bursts_.push_back(data != nullptr ? std::string(reinterpret_cast<const char*>(data), length)
                                       : std::to_string(length) + " live bytes");

@@ -2,6 +2,7 @@
 // what the store holds afterwards, and the failures a host meets.
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -40,14 +41,19 @@ std::string numbered(char first, int number, std::size_t size) {
   return text;
 }
 
-ClockData clockWithData(int pigeons = 2) {
+std::string fourDigits(int number) {
+  char digits[8];
+  std::snprintf(digits, sizeof digits, "%04d", number);
+  return digits;
+}
+
+ClockData clockWithData(int pigeons = 2, int stock = 2) {
   ClockData data;
-  data.owner = ownerRecord("0002");
-  data.stock = {numbered('1', 1, kStockRecordSize), numbered('1', 2, kStockRecordSize)};
+  data.owner = ownerRecord(fourDigits(stock));
+  for (int i = 1; i <= stock; ++i) data.stock.push_back(numbered('1', i, kStockRecordSize));
   quorclock::ClockRace& race = data.races[7];
   race.header = record("1HEADER", kRaceHeaderSize);
-  race.header.replace(kRaceCountAt, kCountWidth,
-                      (pigeons < 10 ? "000" : "") + std::to_string(pigeons));
+  race.header.replace(kRaceCountAt, kCountWidth, fourDigits(pigeons));
   for (int i = 0; i < pigeons; ++i) race.pigeons.push_back(numbered('1', i, kPigeonRecordSize));
   for (int j = 1; j <= 18; ++j) race.poules[j] = numbered('1', 100 + j, kPouleRecordSize);
   data.races[3] = race;
@@ -69,6 +75,7 @@ std::string tolvexFrame(std::uint8_t code, const std::string& data) {
   return frame + static_cast<char>(sum & 0xFF);
 }
 
+// The clocks answer at line rate, 9600 baud, as a real clock does.
 class ClockExchange : public ::testing::Test {
  protected:
   void start(ClockData data, AnswerOptions options) {
@@ -79,28 +86,37 @@ class ClockExchange : public ::testing::Test {
     regOptionBase(0);
   }
   void startQuor(ClockData data = clockWithData(), AnswerOptions options = {}) {
-    options.perByte = options.perByte == quorclock::kLineRate ? 20us : options.perByte;
     start(std::move(data), options);
   }
   void startTolvex(ClockData data = clockWithData(), AnswerOptions options = {}) {
     options.dialect = Dialect::Tolvex;
-    options.perByte = 20us;
-    setReplyQuietChecks(2);
     start(std::move(data), options);
   }
   void TearDown() override {
     closeQuorConnection();
-    setReplyQuietChecks(11);
     clock_.reset();
   }
-  // What the link wrote, once at least size bytes have come.
+  // What the link wrote, once at least size bytes have come (the clock may still be taking an
+  // earlier upload off the line).
   std::string heard(std::size_t size) {
-    for (int i = 0; i < 100 && clock_->heard().size() < size; ++i)
+    for (int i = 0; i < 500 && clock_->heard().size() < size; ++i)
       std::this_thread::sleep_for(10ms);
     return clock_->heard();
   }
   std::optional<AnsweringClock> clock_;
 };
+
+// How long bytes take on the line at 9600 baud.
+std::chrono::milliseconds onLine(std::size_t bytes) {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(quorclock::kLineRate * bytes);
+}
+
+std::chrono::milliseconds timeOf(const std::function<void()>& exchange) {
+  const auto begin = std::chrono::steady_clock::now();
+  exchange();
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                               begin);
+}
 
 TEST_F(ClockExchange, QuorStockListIsReadWhole) {
   startQuor();
@@ -197,12 +213,112 @@ TEST_F(ClockExchange, QuorRaceOfAThousandAndOnePigeonsIsReadWhole) {
   EXPECT_EQ(fetched<kPouleRecordSize>(getQuorPoulData, 18), numbered('1', 118, kPouleRecordSize));
 }
 
-TEST_F(ClockExchange, QuorAnswerCutShortKeepsOnlyWholeRecords) {
-  startQuor(clockWithData(), AnswerOptions{.cutAt = kRaceHeaderSize + kPigeonRecordSize + 30});
+// Answers that take longer on the line than the 1.5 s a silent clock is given, and one longer than
+// a burst of the reader: each is read whole, and the wait ends as soon as the answer is whole
+// instead of after the quiet line.
+TEST_F(ClockExchange, QuorAnswersAtLineRateAreReadWholeAsSoonAsTheyEnd) {
+  struct Case {
+    const char* what;
+    int pigeons;  // a race of this many pigeons; 0 for a stock list of 100 records
+  };
+  for (const Case c : {Case{"stock list of 100 records", 0}, Case{"race of 1 pigeon", 1},
+                       Case{"race of 40 pigeons", 40},
+                       Case{"race of 700 pigeons, longer than a burst", 700}}) {
+    SCOPED_TRACE(c.what);
+    startQuor(clockWithData(c.pigeons, 100));
+    const bool stock = c.pigeons == 0;
+    const std::size_t answer =
+        stock ? kOwnerRecordSize + 100 * kStockRecordSize
+              : kRaceHeaderSize + c.pigeons * kPigeonRecordSize + 18 * kPouleRecordSize;
+    const auto took = timeOf([&] { ASSERT_EQ(readQuor(stock ? 999 : 7), 1); });
+    EXPECT_GT(onLine(answer), 1500ms);
+    EXPECT_LT(took, onLine(3 + answer) + 400ms);
+    if (stock) {
+      EXPECT_EQ(fetched<kStockRecordSize>(getQuorStockData, 99),
+                numbered('1', 100, kStockRecordSize));
+    } else {
+      EXPECT_EQ(fetched<kPigeonRecordSize>(getPigeonData, c.pigeons - 1),
+                numbered('1', c.pigeons - 1, kPigeonRecordSize));
+      EXPECT_EQ(fetched<kPouleRecordSize>(getQuorPoulData, 18),
+                numbered('1', 118, kPouleRecordSize));
+    }
+    TearDown();
+  }
+}
+
+// Before the clock answers an upload it takes the whole upload off the line (2.4 s here): the
+// silence that fails an exchange counts from then.
+TEST_F(ClockExchange, QuorUploadLongerThanTheSilenceIsAcknowledged) {
+  startQuor();
+  ASSERT_EQ(setQuorStockOwnerData(ownerRecord("0100").data()), 1);
+  for (int i = 0; i < 100; ++i) {
+    ASSERT_EQ(setQuorStockData(numbered('1', i, kStockRecordSize).data(), i), 1);
+  }
+  EXPECT_EQ(writeQuor(), 1);
+  const std::string sent = heard(2 + kOwnerRecordSize + 100 * kStockRecordSize);
+  ASSERT_EQ(sent.size(), 2 + kOwnerRecordSize + 100 * kStockRecordSize);
+  EXPECT_EQ(sent.substr(sent.size() - kStockRecordSize), numbered('1', 99, kStockRecordSize));
+}
+
+// A clock that pauses inside an answer for less than 30 ms sends one answer; an answer that tells
+// its length is taken whole across a longer pause too; one that stops half-way leaves only the
+// records it sent whole (the read itself succeeds, as the answer began as one).
+TEST_F(ClockExchange, PausedAndCutAnswersAtLineRate) {
+  ClockData data = clockWithData(40);
+  std::string block(0x47 + 20, '\0');  // a race data set, whose length the answer does not tell
+  block[0] = '1';
+  block[0x32] = 1;
+  block[0x47] = 0x49;
+  data.dataSets[5] = block;
+  startQuor(data, AnswerOptions{.pauseAt = 40, .pause = 20ms});
+  ASSERT_EQ(readQuor(105), 1);
+  EXPECT_EQ(fetched<kPigeonRecordSize>(getPigeonData, 0).substr(14, 1), "1");
+  TearDown();
+
+  startQuor(clockWithData(40), AnswerOptions{.pauseAt = 1000, .pause = 80ms});
   ASSERT_EQ(readQuor(7), 1);
-  EXPECT_EQ(fetched<kPigeonRecordSize>(getPigeonData, 0), numbered('1', 0, kPigeonRecordSize));
-  EXPECT_EQ(fetched<kPigeonRecordSize>(getPigeonData, 1), "(none)");
+  EXPECT_EQ(fetched<kPigeonRecordSize>(getPigeonData, 39), numbered('1', 39, kPigeonRecordSize));
+  TearDown();
+
+  startTolvex(clockWithData(), AnswerOptions{.pauseAt = 60, .pause = 20ms});
+  ASSERT_EQ(readQuorTolvex(999), 1);
+  EXPECT_EQ(fetched<kStockRecordSize>(getQuorStockData, 1), numbered('1', 2, kStockRecordSize));
+  TearDown();
+
+  // 2000 bytes, 2.1 s on the line: the header and 30 of the 40 pigeons.
+  startQuor(clockWithData(40), AnswerOptions{.cutAt = 2000});
+  ASSERT_EQ(readQuor(7), 1);
+  EXPECT_EQ(fetched<kPigeonRecordSize>(getPigeonData, 29), numbered('1', 29, kPigeonRecordSize));
+  EXPECT_EQ(fetched<kPigeonRecordSize>(getPigeonData, 30), "(none)");
   EXPECT_EQ(fetched<kPouleRecordSize>(getQuorPoulData, 1), std::string(kPouleRecordSize, '\0'));
+}
+
+// One request and one reply frame per record: a read of a few dozen records takes little more
+// than its bytes' time on the line.
+TEST_F(ClockExchange, TolvexReadsAtLineRateTakeLittleMoreThanTheLine) {
+  startTolvex(clockWithData(30, 30));
+  const std::size_t stockBytes = 6 + (6 + 5 + kOwnerRecordSize) + 30 * (10 + 5 + kStockRecordSize);
+  const auto stockTook = timeOf([] { ASSERT_EQ(readQuorTolvex(999), 1); });
+  EXPECT_LT(stockTook, onLine(stockBytes) * 13 / 10 + 200ms);  // the clock announces itself
+  EXPECT_EQ(fetched<kStockRecordSize>(getQuorStockData, 29), numbered('1', 30, kStockRecordSize));
+
+  const std::size_t raceBytes = (6 + 5 + kRaceHeaderSize) + 18 * (7 + 5 + kPouleRecordSize) +
+                                30 * (11 + 5 + kPigeonRecordSize);
+  const auto raceTook = timeOf([] { ASSERT_EQ(readQuorTolvex(3), 1); });
+  EXPECT_LT(raceTook, onLine(raceBytes) * 13 / 10);
+  EXPECT_EQ(fetched<kPigeonRecordSize>(getPigeonData, 29), numbered('1', 29, kPigeonRecordSize));
+  EXPECT_EQ(fetched<kPouleRecordSize>(getQuorPoulData, 18), numbered('1', 118, kPouleRecordSize));
+}
+
+// QUORLINK_REPLY_WAIT=quiet: every answer waits for the quiet line, as the clocks that need it
+// are given; the reads are still whole.
+TEST_F(ClockExchange, QuietWaitFromTheEnvironmentWaitsForTheQuietLineAfterEveryAnswer) {
+  ASSERT_EQ(setenv("QUORLINK_REPLY_WAIT", "quiet", 1), 0);
+  startQuor();
+  const auto took = timeOf([] { ASSERT_EQ(readQuor(999), 1); });
+  EXPECT_GT(took, onLine(2 + kOwnerRecordSize + 2 * kStockRecordSize) + 600ms);
+  EXPECT_EQ(fetched<kStockRecordSize>(getQuorStockData, 1), numbered('1', 2, kStockRecordSize));
+  unsetenv("QUORLINK_REPLY_WAIT");
 }
 
 TEST_F(ClockExchange, SilentClocksFailAfterAboutOneAndAHalfSeconds) {

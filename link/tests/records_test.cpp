@@ -303,5 +303,48 @@ TEST(ClockReplies, TolvexFramesMustAnswerTheCodeAsked) {
       tolvexReplyRecord(reply.data(), reply.size(), tolvex::kAskStock, data, kStockRecordSize));
 }
 
+// What ends a wait for an answer at once: exactly the bytes the answer announces, and for a
+// Tolvex frame a matching checksum; anything short, longer or damaged waits for the quiet line.
+TEST(ClockReplies, AnswersAreWholeAtExactlyTheLengthTheyAnnounce) {
+  std::string stock(kOwnerRecordSize, '1');
+  stock.replace(kOwnerCountAt, 4, "0002");
+  stock += std::string(2 * kStockRecordSize, '1');
+  std::string race(kRaceHeaderSize, '1');
+  race.replace(kRaceCountAt, 4, "0001");
+  race += std::string(kPigeonRecordSize + 18 * kPouleRecordSize, '1');
+  Bytes frame = {0x6C, 0x21, 0xCE, 0x03, 0x04, 'a', 'b'};
+  frame.push_back(tolvex::checksum(frame.data(), frame.size()));
+  Bytes damaged = frame;
+  damaged[5] = 'x';
+
+  using Whole = bool (*)(const std::uint8_t*, std::size_t);
+  struct Case {
+    const char* what;
+    Whole whole;
+    std::string bytes;
+    bool expected;
+  };
+  const std::string frameText(frame.begin(), frame.end());
+  const Case cases[] = {
+      {"stock list", quorStockAnswerWhole, stock, true},
+      {"stock list short of a byte", quorStockAnswerWhole, stock.substr(0, stock.size() - 1), false},
+      {"stock list and a byte more", quorStockAnswerWhole, stock + "1", false},
+      {"owner record cut before its count", quorStockAnswerWhole, stock.substr(0, 100), false},
+      {"stock list not beginning with 1", quorStockAnswerWhole, ">" + stock.substr(1), false},
+      {"race", quorRaceAnswerWhole, race, true},
+      {"race short of its last poule", quorRaceAnswerWhole, race.substr(0, race.size() - 110),
+       false},
+      {"Tolvex frame", tolvexReplyWhole, frameText, true},
+      {"Tolvex frame with a wrong checksum", tolvexReplyWhole,
+       std::string(damaged.begin(), damaged.end()), false},
+      {"Tolvex frame and the start of another", tolvexReplyWhole, frameText + "\x6C", false},
+      {"Tolvex frame short of its checksum", tolvexReplyWhole, frameText.substr(0, 7), false},
+  };
+  for (const Case& c : cases) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(c.bytes.data());
+    EXPECT_EQ(c.whole(bytes, c.bytes.size()), c.expected) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace quorlink

@@ -183,6 +183,11 @@ void serveCommands(const PtyClock& clock, const ClockData& data, const AnswerOpt
   // What the link does not read any more (it closed the port) is lost, as on a real line.
   auto send = [&](std::string_view bytes) {
     try {
+      if (bytes.size() > options.pauseAt) {
+        clock.sendAtLineRate(bytes.substr(0, options.pauseAt), options.perByte);
+        std::this_thread::sleep_for(options.pause);
+        bytes.remove_prefix(options.pauseAt);
+      }
       clock.sendAtLineRate(bytes, options.perByte);
     } catch (const std::runtime_error&) {
     }

@@ -27,6 +27,9 @@ struct AnswerOptions {
   bool silent = false;                    // never answers, never announces
   bool wrongCode = false;                 // Tolvex answers repeat another command code
   std::size_t cutAt = std::string::npos;  // answers cut to at most this many bytes
+  // Answers longer than pauseAt bytes stop for pause after that many, then go on.
+  std::size_t pauseAt = std::string::npos;
+  std::chrono::milliseconds pause{0};
   std::chrono::microseconds perByte = kLineRate;
   std::chrono::milliseconds announceEvery{1000};
   std::chrono::milliseconds quietAfterSession{300};
