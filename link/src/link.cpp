@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 #include "burst_reader.h"
@@ -54,15 +53,16 @@ bool looksLikeReply(const std::uint8_t* data, std::size_t length) {
   return data[0] == '1' || data[0] == '>' || startsWith(data, length, tolvex::kReplyStart);
 }
 
-// Decides where a burst goes: to the reply buffer in command mode, else to print capture. In
-// command mode the burst is watched, so that its reply bytes reach the waiting host as they come.
+// Decides where a burst goes: to the reply buffer in command mode, else to print capture. Reply
+// bytes reach the waiting host as they come.
 class BurstRouter final : public BurstSink {
  public:
   explicit BurstRouter(const Session& session) : session_(session) {}
 
   bool connected() const override { return session_.connected.load(); }
 
-  // A Quor printout is shown as it arrives; replies and Tolvex frames need the whole burst.
+  // A Quor printout is shown as it arrives; replies and Tolvex frames need the whole burst, and in
+  // command mode the burst is watched.
   BurstTaking burstStarted() override {
     const LinkFlags& f = linkFlags();
     reply().burstStarted();
@@ -114,8 +114,8 @@ class BurstRouter final : public BurstSink {
 
   // In command mode a burst is a reply when it looks like one, or when it goes on with an answer
   // longer than a burst (the burst before it was full) or with one that tells its length and is
-  // not whole yet. Until the first bytes tell, it stays
-  // undecided; at its end it is decided with what it holds.
+  // not whole yet. Until its first bytes tell, a burst stays undecided; at its end it is decided
+  // with what it holds.
   void decide(const std::uint8_t* data, std::size_t length, bool whole) {
     if (!linkFlags().commandMode) {
       toReply_ = No;
