@@ -122,6 +122,7 @@ class ReadingTest : public testing::ShellTest {
   // "Leer Reloj", the clock prints the demo printout, the lines arrive, and "Cancelar".
   frmKVTmonitor* readClock(QPushButton* leerReloj, const std::string& printout,
                            bool cancel = true) {
+    leerReloj->setFocus(Qt::MouseFocusReason);  // as the click of a person does
     leerReloj->click();
     frmKVTmonitor* monitor = captureWindow();
     EXPECT_NE(monitor, nullptr);
@@ -177,7 +178,8 @@ TEST_F(ReadingTest, BasketingListFromTheClockToTheContestFile) {
             expectedToday("E120034501.Txt"));
   EXPECT_EQ(screen.Label4->text(), "5 Palomas Grabadas");
   ASSERT_FALSE(messages.empty());
-  EXPECT_EQ(messages.back().text, "El Archivo : E120034501.Txt ha sido creado");
+  EXPECT_EQ(messages.back().text, "El Archivo : E120034501.Txt ha sido creado\n" +
+                                      documents + "/Quor/12/E120034501.Txt");
   EXPECT_FALSE(screen.Command1->isEnabled());
 }
 
@@ -205,7 +207,8 @@ TEST_F(ReadingTest, ArchiveListFromTheClockToThePigeonFile) {
   screen.Command1->click();
   EXPECT_EQ(testing::fileBytes(documents.toStdString() + "/Quor/Palomas/P01234.Txt"),
             expectedToday("P01234.Txt"));
-  EXPECT_EQ(messages.back().text, "El Archivo :P01234.Txt ha sido creado");
+  EXPECT_EQ(messages.back().text,
+            "El Archivo :P01234.Txt ha sido creado\n" + documents + "/Quor/Palomas/P01234.Txt");
 }
 
 TEST_F(ReadingTest, TheWrongListIsToldAndFillsNothing) {
@@ -290,8 +293,9 @@ TEST_F(ReadingTest, SavedCaptureRoundTrip) {
   ASSERT_NE(monitor, nullptr);
   const std::string saved = monitor->captureText().joined();
   monitor->GrabaImpreso();
-  EXPECT_EQ(messages.back().text, "Archivo creado");
-  const QString file = path("home/Quor/12/IC345");
+  // Beside the club's other files, and the message says where.
+  const QString file = documents + "/Quor/12/IC345";
+  EXPECT_EQ(messages.back().text, "Archivo creado\n" + file);
   EXPECT_EQ(testing::fileBytes(file.toStdString()), saved + "\r\n");
   monitor->close();
 
