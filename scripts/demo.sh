@@ -33,4 +33,7 @@ build/bin/quorclock --com 1 demo/printouts/basketing.txt &
 clock=$!
 trap 'kill "$clock" 2>/dev/null || true' EXIT
 echo "Los archivos de la demostración se escriben en $documents"
-build/bin/QuorKVT
+# Printing to a file proposes quorKVT.pdf in the working folder: the demo's own.
+mkdir -p "$HOME/impresos"
+program=$PWD/build/bin/QuorKVT
+(cd "$HOME/impresos" && "$program")

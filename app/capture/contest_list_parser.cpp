@@ -69,7 +69,8 @@ bool basketingRow(const PigeonLine& p, const HeaderFields& h, ContestRow& row) {
   return true;
 }
 
-// A checking pigeon line always gives a row: a field whose cut point is missing stays blank.
+// A checking pigeon line with a separator gives a row: a field whose cut point is missing stays
+// blank.
 ContestRow checkingRow(const PigeonLine& p, const HeaderFields& h, int runningNumber) {
   const char separator = ';';
   std::string anilla;
@@ -122,7 +123,12 @@ ContestListing parseContestList(const CaptureText& capture, ListKind asked) {
     if (!hasPigeonDigit(capture.line(n))) continue;
     const PigeonLine pigeon = cutPigeonLine(capture.line(n), ';');
     if (asked == ListKind::Checking) {
-      listing.rows.push_back(checkingRow(pigeon, header, runningNumber++));
+      // A line with none of the list's separators (" 3 PALOMAS LLEGADAS") is no pigeon.
+      if (pigeon.s1 == 0) {
+        listing.skippedLines.push_back(n);
+      } else {
+        listing.rows.push_back(checkingRow(pigeon, header, runningNumber++));
+      }
       continue;
     }
     ContestRow row;

@@ -9,6 +9,7 @@
 #include "datos_palo.h"
 #include "frm_main.h"
 #include "messages.h"
+#include "on_screen.h"
 #include "socio1.h"
 
 namespace kvt {
@@ -27,6 +28,7 @@ void offerScreens(frmMain& main) {
 
 int runQuorKVT(const QString& programFolder, const std::function<void(frmMain&)>& whenShown) {
   QApplication::setApplicationName(QStringLiteral("QuorKVT"));
+  keepWindowsOnScreen();
   int status = 1;
   {
     frmMain main;

@@ -33,6 +33,14 @@ std::filesystem::path defaultDocumentsRoot();
 // The configured documents folder with its blanks trimmed, or the default one when it is empty.
 std::filesystem::path documentsRoot(std::string_view configured);
 
+// Where "Crear Impreso" keeps saved captures: C:\ on Windows; elsewhere the configured documents
+// folder (as documentsRoot), beside the club's other files.
+std::filesystem::path savedCaptureRoot(std::string_view configured);
+
+// Whether the file system takes folder names in any letter case (Windows), so that the documents
+// folder may be stored upper-cased; elsewhere it is stored as typed.
+bool folderNamesIgnoreCase();
+
 // A name that can stand as one folder or file name below the documents root: no path separator,
 // no drive colon, no "..", no control character.
 bool isPlainName(std::string_view name);

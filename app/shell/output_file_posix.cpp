@@ -40,6 +40,14 @@ std::filesystem::path defaultDocumentsRoot() {
                                           : std::filesystem::path("/");
 }
 
+std::filesystem::path savedCaptureRoot(std::string_view configured) {
+  return documentsRoot(configured);
+}
+
+bool folderNamesIgnoreCase() {
+  return false;
+}
+
 std::optional<std::string> replaceFileContent(const std::filesystem::path& file,
                                               const std::string& bytes) {
   static std::atomic<unsigned> serial{0};

@@ -24,6 +24,14 @@ std::filesystem::path defaultDocumentsRoot() {
   return std::filesystem::path("C:\\");
 }
 
+std::filesystem::path savedCaptureRoot(std::string_view) {
+  return defaultDocumentsRoot();
+}
+
+bool folderNamesIgnoreCase() {
+  return true;
+}
+
 std::optional<std::string> replaceFileContent(const std::filesystem::path& file,
                                               const std::string& bytes) {
   static std::atomic<unsigned> serial{0};

@@ -25,7 +25,8 @@
  * Threads. openQuorConnection starts a reader thread that collects what the clock sends into
  * bursts (a burst ends at the first 30 ms pause); while capture is on, an idle monitor thread
  * finishes a printout after about 5 s of silence. The host's update procedure runs on the reader
- * thread.
+ * thread, or on the idle monitor's for lines that were held (see "Held lines" below); never on the
+ * host's thread, and never on two threads at once.
  *
  * Porting from the Windows serial API. On Windows the port is opened for overlapped I/O and the
  * reader thread waits with WaitCommEvent(EV_RXCHAR); closing clears the event mask to end that
@@ -84,24 +85,43 @@ QUORLINK_API int32_t QUORLINK_CALL closeQuorConnection(void);
  * While it is on, every line the clock prints is printed (a document per printout, 66 lines a
  * page, the logo at its end) and handed to the update procedure. */
 
-/* The host's update procedure. It is called on the reader thread with the address of the
- * library's line buffer: the finished line, zero-terminated, at most 75 characters. The library
- * clears that buffer as soon as the procedure returns, so the host copies the line (getUpdateData)
- * before it returns. The procedure must not wait for a thread that may be calling closeQuorKVT or
+/* Held lines. The clock does not wait: it may print while the user is still choosing the printer
+ * in the dialog of openQuorKVT, and before the host has registered its update procedure. Every
+ * line that finishes after openQuorKVT has switched capture on is kept, in the order the clock
+ * printed it: it is printed as soon as the printer is chosen (or known to be missing), and handed
+ * to the update procedure as soon as one is registered, whichever comes first. The reader thread
+ * never waits for the dialog, so the port is read all the while. At most QUORLINK_HELD_LINES lines
+ * are held: past that, the oldest line that is printed and only waits for the update procedure is
+ * dropped to make room (its hand-over is lost); when every held line still waits for the printer
+ * (a dialog left open for many minutes while the clock prints), a new line is dropped, neither
+ * printed nor handed over. closeQuorKVT (and closeQuorKVTtolvex) drop every line still held: a
+ * host that never registers an update procedure has its lines printed, and the hand-overs it never
+ * asked for are dropped at the close. */
+#define QUORLINK_HELD_LINES 8192
+
+/* The host's update procedure. It is called on a library thread (the reader thread, or the idle
+ * monitor's for held lines) with the address of the library's buffer of the line being handed
+ * over: the finished line, zero-terminated, at most 75 characters. The library clears that buffer
+ * as soon as the procedure returns, so the host copies the line (getUpdateData) before it
+ * returns. The procedure must not wait for a thread that may be calling closeQuorKVT or
  * closeQuorConnection: those wait for the reader thread, which waits for the procedure. */
 typedef void(QUORLINK_CALL* QuorUpdateProc)(const char* line);
 
 /* Switches Quor print capture on and chooses the printer: ask = 0 (low 8 bits) takes the default
- * printer without a dialog, any other value lets the user choose it (regPrinterChooser). Returns
- * 1, or 0 when the link is not open (nothing done). A printer that cannot be chosen (no default
+ * printer without a dialog, any other value lets the user choose it (regPrinterChooser); it returns
+ * once the choice is made, however long the user takes, and the lines that the clock prints
+ * meanwhile are held (see "Held lines"). Returns 1, or 0 when the link is not open (nothing
+ * done). A printer that cannot be chosen (no default
  * printer, the user cancelled) does not stop capture: lines are still handed to the host and
  * nothing is printed. Every printed document is one print job, submitted when it ends (a form
  * feed, about 5 s of silence, or closeQuorKVT), titled "quorKVT" ("quorKVTtolvex" for Tolvex
  * capture), in portrait orientation where the printer can take it. */
 QUORLINK_API int32_t QUORLINK_CALL openQuorKVT(uint32_t ask);
 
-/* Switches Quor print capture off, forgets the update procedure, ends an open page and document
- * and releases the printer. Returns 1. */
+/* Switches Quor print capture off, forgets the update procedure, drops the lines still held, ends
+ * an open page and document and releases the printer. A line that another library thread is
+ * printing or handing over at that moment goes out first: closeQuorKVT waits for it (unless it is
+ * called from the update procedure itself). Returns 1. */
 QUORLINK_API int32_t QUORLINK_CALL closeQuorKVT(void);
 
 /* The host's printer dialog, asked when capture starts with ask non-zero (off Windows; on Windows
@@ -119,18 +139,20 @@ QUORLINK_API int32_t QUORLINK_CALL regPrinterChooser(QuorPrinterChooser chooser)
 /* As openQuorKVT, for a Tolvex clock, whose printer text comes in frames. */
 QUORLINK_API int32_t QUORLINK_CALL openQuorKVTtolvex(uint32_t ask);
 
-/* As closeQuorKVT for Tolvex capture; the update procedure stays registered. Returns 1. */
+/* As closeQuorKVT for Tolvex capture (the held lines are dropped too); the update procedure stays
+ * registered. Returns 1. */
 QUORLINK_API int32_t QUORLINK_CALL closeQuorKVTtolvex(void);
 
-/* Registers the update procedure, called once per finished line from now on. Returns 1, or 0 for
- * a null procedure (nothing changed). closeQuorKVT forgets it: register it again for every
- * capture. */
+/* Registers the update procedure, called once per finished line: first for the lines held since
+ * capture was switched on (soon after this call returns, on the idle monitor's thread), then for
+ * every line as it finishes. Returns 1, or 0 for a null procedure (nothing changed). closeQuorKVT
+ * forgets it: register it again for every capture, before or after openQuorKVT. */
 QUORLINK_API int32_t QUORLINK_CALL regUpdateProc(QuorUpdateProc proc);
 
-/* Copies the library's line buffer, up to and including its terminating zero, into buffer (at
- * least 132 bytes). Called from the update procedure (directly or through a synchronous chain of
- * calls) it gives the finished line, at most 75 characters; at any other time the partial next
- * line, at most 131 characters. Returns 1. Any thread. */
+/* Copies a line of the library, up to and including its terminating zero, into buffer (at least
+ * 132 bytes). While the update procedure runs (called from it directly or through a synchronous
+ * chain of calls) it gives the line being handed over, at most 75 characters; at any other time
+ * the partial line the clock is printing, at most 131 characters. Returns 1. Any thread. */
 QUORLINK_API int32_t QUORLINK_CALL getUpdateData(char* buffer);
 
 /* ---- Command protocol: options ------------------------------------------------------------ */

@@ -1,10 +1,14 @@
 #include "capture.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <cstring>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <thread>
 
+#include "held_lines.h"
 #include "link.h"
 #include "printing.h"
 #include "status_window.h"
@@ -18,16 +22,30 @@ constexpr std::size_t kHostLineLength = 75;
 
 struct CaptureState {
   // The line being assembled. The reader thread writes it; the host copies it with getUpdateData
-  // from its own thread, so both sides hold lineMutex, except while the update procedure runs:
-  // the reader then leaves the line alone.
+  // from its own thread, so both sides hold lineMutex.
   std::mutex lineMutex;
   char lineBuffer[kLineCapacity + 1] = {};
   std::size_t lineLength = 0;
+  // The line being handed to the host: the update procedure gets its address, and getUpdateData
+  // copies it while handing is set (under lineMutex).
+  char handedLine[kHostLineLength + 1] = {};
+  bool handing = false;
 
   std::atomic<QuorUpdateProc> updateProc{nullptr};
   std::atomic<bool> updateRegistered{false};
   std::atomic<bool> statusWindowShown{false};
   std::atomic<std::uint32_t> idleCount{0};
+
+  // Finished lines waiting for the printer choice or for the host (holdMutex). printerChosen is
+  // clear while openQuorKVT lets the user choose the printer.
+  std::mutex holdMutex;
+  HeldLines held{QUORLINK_HELD_LINES};
+  std::atomic<bool> printerChosen{true};
+
+  // One thread at a time prints and hands over held lines, so that they go out in order: the
+  // reader thread as lines finish, the idle monitor for lines that were waiting.
+  std::mutex deliveryMutex;
+  std::atomic<std::thread::id> deliverer{};
 
   // Reader thread only: bytes of an escape sequence still to drop within the current burst, and
   // whether the burst held a form feed.
@@ -37,9 +55,12 @@ struct CaptureState {
   // The reader thread and the idle monitor both print; one at a time.
   std::mutex printMutex;
 
-  // The idle monitor runs detached: it ends by itself once capture is off.
+  // The idle monitor runs detached: it ends by itself once capture is off. It wakes early when
+  // held lines may go out (the printer chosen, the update procedure registered).
   std::mutex monitorMutex;
   bool monitorRunning = false;
+  bool monitorWakeRequested = false;
+  std::condition_variable monitorWake;
   std::atomic<int> idleTickMilliseconds{100};
 };
 
@@ -53,55 +74,17 @@ bool captureOn() {
   return f.captureQuor || f.captureTolvex;
 }
 
-enum class LineEnd { CarriageReturn, FullLine, FormFeed };
-
-void endLine(LineEnd kind) {
+void wakeMonitor() {
   CaptureState& s = state();
-  std::string text;
   {
-    std::lock_guard line(s.lineMutex);
-    text.assign(s.lineBuffer);
+    std::lock_guard lock(s.monitorMutex);
+    s.monitorWakeRequested = true;
   }
-  {
-    std::lock_guard print(s.printMutex);
-    Printing& p = printing();
-    PrintLayout& layout = p.layout();
-    if (!layout.documentOpen) {
-      p.startDocument();
-      layout.documentOpen = true;
-    }
-    if (layout.pageLineCount == 0) p.startPage();
-    if (kind != LineEnd::FormFeed && !s.updateRegistered && !s.statusWindowShown) {
-      showStatusWindow();
-      s.statusWindowShown = true;
-    }
-    p.printLine(text);
-    ++layout.pageLineCount;
-    layout.currentY += layout.lineHeight;
-    // A full page is closed at once, so that no page holds more than 66 lines.
-    if (layout.pageLineCount == layout.linesPerPage) {
-      layout.pageLineCount = 0;
-      p.backToTopMargin();
-      p.drawLogo();
-      p.endPage();
-    }
-  }
-  {
-    std::lock_guard line(s.lineMutex);
-    s.lineBuffer[kHostLineLength] = '\0';
-  }
-  if (s.updateRegistered) {
-    if (QuorUpdateProc proc = s.updateProc) proc(s.lineBuffer);
-  }
-  std::lock_guard line(s.lineMutex);
-  std::memset(s.lineBuffer, 0, sizeof s.lineBuffer);
-  s.lineLength = 0;
+  s.monitorWake.notify_all();
 }
 
-void endPrintout() {
-  CaptureState& s = state();
-  std::lock_guard print(s.printMutex);
-  Printing& p = printing();
+// The end of a printout that a form feed asks for: logo, page and document ended.
+void endPrintout(Printing& p) {
   PrintLayout& layout = p.layout();
   p.drawLogo();
   p.endPage();
@@ -109,6 +92,90 @@ void endPrintout() {
   layout.documentOpen = false;
   layout.pageLineCount = 0;
   p.backToTopMargin();
+}
+
+void print(const HeldLine& line) {
+  CaptureState& s = state();
+  std::lock_guard print(s.printMutex);
+  Printing& p = printing();
+  PrintLayout& layout = p.layout();
+  if (!layout.documentOpen) {
+    p.startDocument();
+    layout.documentOpen = true;
+  }
+  if (layout.pageLineCount == 0) p.startPage();
+  if (line.end != LineEnd::FormFeed && !s.updateRegistered && !s.statusWindowShown) {
+    showStatusWindow();
+    s.statusWindowShown = true;
+  }
+  p.printLine(line.text);
+  ++layout.pageLineCount;
+  layout.currentY += layout.lineHeight;
+  if (line.end == LineEnd::FormFeed) {
+    endPrintout(p);
+  } else if (layout.pageLineCount == layout.linesPerPage) {
+    // A full page is closed at once, so that no page holds more than 66 lines.
+    layout.pageLineCount = 0;
+    p.backToTopMargin();
+    p.drawLogo();
+    p.endPage();
+  }
+}
+
+void hand(const std::string& text) {
+  CaptureState& s = state();
+  {
+    std::lock_guard line(s.lineMutex);
+    std::memset(s.handedLine, 0, sizeof s.handedLine);
+    text.copy(s.handedLine, kHostLineLength);
+    s.handing = true;
+  }
+  if (s.updateRegistered) {
+    if (QuorUpdateProc proc = s.updateProc) proc(s.handedLine);
+  }
+  std::lock_guard line(s.lineMutex);
+  s.handing = false;
+  std::memset(s.handedLine, 0, sizeof s.handedLine);
+}
+
+// Prints and hands over what is held, as far as the printer choice and the registration allow.
+void deliverHeld() {
+  CaptureState& s = state();
+  std::lock_guard delivery(s.deliveryMutex);
+  s.deliverer = std::this_thread::get_id();
+  for (;;) {
+    std::optional<HeldLine> toPrint;
+    std::optional<std::string> toHand;
+    {
+      std::lock_guard hold(s.holdMutex);
+      if (s.printerChosen) toPrint = s.held.nextToPrint();
+      if (!toPrint && s.updateRegistered) toHand = s.held.nextToHand();
+    }
+    if (toPrint) {
+      print(*toPrint);
+    } else if (toHand) {
+      hand(*toHand);
+    } else {
+      break;
+    }
+  }
+  s.deliverer = std::thread::id();
+}
+
+void endLine(LineEnd kind) {
+  CaptureState& s = state();
+  HeldLine line{std::string(), kind};
+  {
+    std::lock_guard lock(s.lineMutex);
+    line.text.assign(s.lineBuffer);
+    std::memset(s.lineBuffer, 0, sizeof s.lineBuffer);
+    s.lineLength = 0;
+  }
+  {
+    std::lock_guard hold(s.holdMutex);
+    s.held.add(std::move(line));
+  }
+  deliverHeld();
 }
 
 void appendToLine(char c) {
@@ -122,6 +189,26 @@ void appendToLine(char c) {
   if (full) endLine(LineEnd::FullLine);
 }
 
+// After more than 50 quiet ticks, the page with lines on it and its document are finished. The
+// quiet time is judged under the print lock, together with the page it closes: a printout that
+// resumes between the two cannot have its page closed under it.
+void finishIdlePrintout() {
+  CaptureState& s = state();
+  std::lock_guard print(s.printMutex);
+  Printing& p = printing();
+  PrintLayout& layout = p.layout();
+  if (s.idleCount <= 50 || layout.pageLineCount == 0) return;
+  p.drawLogo();
+  p.endPage();
+  layout.pageLineCount = 0;
+  p.backToTopMargin();
+  if (layout.documentOpen) {
+    p.endDocument();
+    layout.documentOpen = false;
+  }
+  s.idleCount = 0;
+}
+
 void runIdleMonitor() {
   CaptureState& s = state();
   for (;;) {
@@ -132,26 +219,14 @@ void runIdleMonitor() {
         return;
       }
     }
-    {
-      // The quiet time is judged under the print lock, together with the page it closes: a
-      // printout that resumes between the two cannot have its page closed under it.
-      std::lock_guard print(s.printMutex);
-      Printing& p = printing();
-      PrintLayout& layout = p.layout();
-      if (s.idleCount > 50 && layout.pageLineCount != 0) {
-        p.drawLogo();
-        p.endPage();
-        layout.pageLineCount = 0;
-        p.backToTopMargin();
-        if (layout.documentOpen) {
-          p.endDocument();
-          layout.documentOpen = false;
-        }
-        s.idleCount = 0;
-      }
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(s.idleTickMilliseconds.load()));
-    ++s.idleCount;
+    deliverHeld();
+    finishIdlePrintout();
+    std::unique_lock lock(s.monitorMutex);
+    const bool woken =
+        s.monitorWake.wait_for(lock, std::chrono::milliseconds(s.idleTickMilliseconds.load()),
+                               [&] { return s.monitorWakeRequested; });
+    s.monitorWakeRequested = false;
+    if (!woken) ++s.idleCount;
   }
 }
 
@@ -193,23 +268,42 @@ bool open(bool tolvex, bool ask) {
     std::memset(s.lineBuffer, 0, sizeof s.lineBuffer);
     s.lineLength = 0;
   }
+  {
+    std::lock_guard hold(s.holdMutex);
+    s.held.clear();
+    s.printerChosen = false;
+  }
   (tolvex ? f.captureTolvex : f.captureQuor) = true;
   startIdleMonitor();
   const char* documentName = tolvex ? "quorKVTtolvex" : "quorKVT";
-  // The printer is chosen (perhaps in a dialog) before the print lock is taken.
+  // The user may take a while in the printer dialog; meanwhile the reader thread goes on reading
+  // and holds the lines that finish.
   std::unique_ptr<PrintDevice> device = currentPrinterBackend().choose(documentName, ask);
-  std::lock_guard print(s.printMutex);
-  printing().setup(std::move(device), documentName);
+  {
+    std::lock_guard print(s.printMutex);
+    printing().setup(std::move(device), documentName);
+  }
+  s.printerChosen = true;
+  wakeMonitor();
   return true;
 }
 
 void close(bool tolvex) {
   LinkFlags& f = linkFlags();
+  CaptureState& s = state();
   if (tolvex) {
     f.captureTolvex = false;
   } else {
     f.captureQuor = false;
-    state().updateRegistered = false;
+    s.updateRegistered = false;
+  }
+  {
+    std::lock_guard hold(s.holdMutex);
+    s.held.clear();
+  }
+  // A line being printed or handed over on another thread goes out before the printer goes.
+  if (s.deliverer.load() != std::this_thread::get_id()) {
+    std::lock_guard delivery(s.deliveryMutex);
   }
   endPrinting();
 }
@@ -225,13 +319,15 @@ bool registerUpdateProc(QuorUpdateProc proc) {
   s.updateProc = proc;
   s.updateRegistered = true;
   s.statusWindowShown = false;
+  wakeMonitor();
   return true;
 }
 
 void copyLine(char* buffer) {
   CaptureState& s = state();
   std::lock_guard line(s.lineMutex);
-  std::memcpy(buffer, s.lineBuffer, std::strlen(s.lineBuffer) + 1);
+  const char* source = s.handing ? s.handedLine : s.lineBuffer;
+  std::memcpy(buffer, source, std::strlen(source) + 1);
 }
 
 void takePrinterText(const std::uint8_t* data, std::size_t length) {
@@ -247,7 +343,6 @@ void takePrinterText(const std::uint8_t* data, std::size_t length) {
     switch (byte) {
       case 0x0C:
         endLine(LineEnd::FormFeed);
-        endPrintout();
         s.formFeedInBurst = true;
         break;
       case 0x0D:

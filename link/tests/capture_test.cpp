@@ -149,9 +149,24 @@ TEST_F(Capture, NoNotificationAfterCloseUntilRegisteredAgain) {
   closeQuorKVT();
   ASSERT_EQ(openQuorKVT(0), 1);
   burst("TWO\r");
+  EXPECT_EQ(host_->lines(), Lines{"ONE"});
   host_->reregister();
   burst("THREE\r");
-  EXPECT_EQ(host_->lines(), (Lines{"ONE", "THREE"}));
+  // The line that finished before the registration was held for the host.
+  ASSERT_TRUE(host_->waitFor(3, 1s));
+  EXPECT_EQ(host_->lines(), (Lines{"ONE", "TWO", "THREE"}));
+}
+
+TEST_F(Capture, ClosingDropsTheLinesHeldForAHostThatNeverRegistered) {
+  closeQuorKVT();
+  ASSERT_EQ(openQuorKVT(0), 1);
+  burst("NEVER HANDED\r");
+  EXPECT_EQ(printed(), Lines{"NEVER HANDED"});  // printed all the same
+  closeQuorKVT();
+  ASSERT_EQ(openQuorKVT(0), 1);
+  host_->reregister();
+  burst("NEW\r");
+  EXPECT_EQ(host_->lines(), Lines{"NEW"});
 }
 
 TEST_F(Capture, PartialLineIsWhatGetUpdateDataGivesBetweenLines) {

@@ -1,5 +1,6 @@
 #include "frm_kvt_monitor.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -17,6 +18,7 @@
 #include "app_state.h"
 #include "archive_list_parser.h"
 #include "contest_list_parser.h"
+#include "databases.h"
 #include "form_style.h"
 #include "line_hand_over.h"
 #include "link_binding.h"
@@ -91,16 +93,37 @@ void showCount(ReadingScreen& screen) {
 
 }  // namespace
 
+frmKVTmonitor* openCaptureWindow() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (auto* monitor = qobject_cast<frmKVTmonitor*>(window); monitor && monitor->isVisible()) {
+      return monitor;
+    }
+  }
+  return nullptr;
+}
+
 frmKVTmonitor* readClock(const QString& screenName) {
+  // One capture window: a second one would split the printout between them.
+  if (frmKVTmonitor* open = openCaptureWindow()) {
+    open->raise();
+    open->activateWindow();
+    return open;
+  }
+  // The printer dialog runs an event loop of its own, in which the button may be pressed again.
+  static bool opening = false;
+  if (opening) return nullptr;
+  opening = true;
   formllama = screenName;
   if (link::openQuorConnection(puertoCom) == 0) {
     showPlain(nullptr, QStringLiteral("com port not open"));
   } else {
-    // With the printer-choice setting "1" the library asks the user through this dialog.
+    // With the printer-choice setting "1" the library asks the user through this dialog; the
+    // lines the clock prints meanwhile wait in the library until this window takes them.
     link::regPrinterChooser(&choosePrinter);
     if (link::openQuorKVT(pedirImpresora) == 0)
       showPlain(nullptr, QStringLiteral("KVT open failed"));
   }
+  opening = false;
   return new frmKVTmonitor;
 }
 
@@ -237,7 +260,8 @@ void frmKVTmonitor::ProcesaListado() {
 
 void frmKVTmonitor::GrabaImpreso() {
   const ReadingScreen* contest = findReadingScreen(QStringLiteral("DatosConcur"));
-  const SavedCapture saved = saveCapture(capture_, defaultDocumentsRoot(),
+  const SavedCapture saved = saveCapture(
+      capture_, savedCaptureRoot(toAnsi(rsConfig.value(QStringLiteral("confmsdos")).toString())),
                                          toAnsi(contest ? contest->contestCode() : QString()),
                                          toAnsi(contest ? contest->licence() : QString()));
   if (!saved.error.empty()) {
@@ -246,7 +270,9 @@ void frmKVTmonitor::GrabaImpreso() {
     showNotice(this, QStringLiteral("La captura está vacía: no se ha creado ningún archivo."),
                QStringLiteral("Aviso"));
   } else {
-    showNotice(this, QStringLiteral("Archivo creado"), QStringLiteral("Aviso"));
+    showNotice(this,
+               QStringLiteral("Archivo creado\n%1").arg(shownPath(saved.path)),
+               QStringLiteral("Aviso"));
   }
 }
 

@@ -25,9 +25,12 @@ inline QString rutafichero;  // the file last chosen with "Archivo"
 
 // "Leer Reloj" of a reading screen: sets formllama to the screen's name, opens the link and the
 // print capture (telling the user when either fails), and loads the capture window in every case.
-// Gives that window.
+// Gives that window. While a capture window is open it only brings that one to the front and
+// starts nothing (none while the first press is still choosing the printer).
 class frmKVTmonitor;
 frmKVTmonitor* readClock(const QString& screenName);
+// The capture window on the screen, or none.
+frmKVTmonitor* openCaptureWindow();
 
 class frmKVTmonitor : public QWidget {
   Q_OBJECT

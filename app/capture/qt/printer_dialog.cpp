@@ -10,6 +10,9 @@ namespace kvt {
 
 std::int32_t QUORLINK_CALL choosePrinter(char* buffer, std::uint32_t size) {
   QPrinter printer;
+  // Printing to a file proposes quorKVT.pdf in the working folder (in the home folder when the
+  // working folder is not below it).
+  printer.setDocName(QStringLiteral("quorKVT"));
   QPrintDialog dialog(&printer);
   dialog.setWindowTitle(QStringLiteral("Imprimir"));
   if (dialog.exec() != QDialog::Accepted || size == 0) return 0;

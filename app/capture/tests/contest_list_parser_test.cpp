@@ -150,7 +150,7 @@ struct CheckingCase {
 
 class CheckingLine : public ::testing::TestWithParam<CheckingCase> {};
 
-TEST_P(CheckingLine, AlwaysGivesARow) {
+TEST_P(CheckingLine, EverySeparatedLineGivesARow) {
   const ContestListing listing =
       parseContestList(testing::headWith("checking", {GetParam().line}), ListKind::Checking);
   ASSERT_EQ(listing.rows.size(), 1u);
@@ -181,9 +181,22 @@ INSTANTIATE_TEST_SUITE_P(
         CheckingCase{
             " 4  |ES-09-1234567M |1234567890",
             {"ES", "09-1234567", "1234567890  ", "        ", "     ", "M", " 4   ", "   "}},
+        // One separator is enough for a row.
         CheckingCase{
-            " 4  no ring here",
+            " 4  | no ring here",
             {"  ", "          ", "            ", "        ", "     ", "M", " 4   ", "   "}}));
+
+// A summary line passes the column-2 test, but has none of the list's separators: it is no pigeon.
+TEST(ContestList, CheckingLinesWithoutSeparatorsAreReportedNotWritten) {
+  const ContestListing listing = parseContestList(
+      testing::headWith("checking", {" 1  |ES-09-1234568H |1234567891| 15.05 12:34:56|  1|",
+                                     " 3 PALOMAS LLEGADAS", " 4  no ring here",
+                                     " 2  |ES-09-1234567M |1234567890| 15.05 12:35:10|  2|"}),
+      ListKind::Checking);
+  ASSERT_EQ(listing.rows.size(), 2u);
+  EXPECT_EQ(listing.rows[1].number, "2");  // the running number skips what is no pigeon
+  EXPECT_EQ(listing.skippedLines, (std::vector<std::size_t>{22, 23}));
+}
 
 struct HeaderCase {
   std::size_t line;

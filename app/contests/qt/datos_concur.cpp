@@ -29,6 +29,7 @@
 #include "listing_rows.h"
 #include "messages.h"
 #include "register_parts.h"
+#include "unsaved_pigeons.h"
 
 namespace kvt {
 
@@ -163,6 +164,7 @@ DatosConcur::DatosConcur(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(col3, &QAction::triggered, this, &DatosConcur::otherMember);
   connect(col6, &QAction::triggered, this, &DatosConcur::otherContest);
   connect(col5, &QAction::triggered, this, &QWidget::close);
+  followUnsavedPigeons(ListView1, Command1);
 
   // Opening.
   placeInTwips(this, 500, 0, 12300, 8300);
@@ -184,25 +186,11 @@ QString DatosConcur::licence() const {
   return Text3->text().trimmed();
 }
 
-bool DatosConcur::event(QEvent* event) {
-  if (event->type() == QEvent::WindowActivate) {
-    Command1->setEnabled(ListView1->topLevelItemCount() > 0);
-  }
-  return QWidget::event(event);
-}
-
 bool DatosConcur::eventFilter(QObject* watched, QEvent* event) {
-  QEvent::Type type = event->type();
-  if ((type == QEvent::FocusIn || type == QEvent::FocusOut) && !isFocusStep(event))
-    type = QEvent::None;
-  if (watched == Text1 && type == QEvent::FocusIn) {
-    col6->setEnabled(false);
-    col3->setEnabled(false);
-    for (QLineEdit* emptied : {Text3, Text4, Text7, Text2, Text8, Text5}) emptied->clear();
-    setStatusText(QStringLiteral("Poner Codigo del Concurso  F1 : Ayuda Concursos"));
-  } else if (watched == Text1 && type == QEvent::FocusOut) {
-    contestLookup();
-  } else if (watched == Text1 && type == QEvent::KeyPress) {
+  const FocusMoves::Move move = focusMoves_.of(static_cast<QWidget*>(watched), event);
+  if (move.left != nullptr) focusLeft(move.left);
+  if (move.taken != nullptr) focusTaken(move.taken);
+  if (watched == Text1 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Escape) {
       close();
@@ -216,23 +204,35 @@ bool DatosConcur::eventFilter(QObject* watched, QEvent* event) {
       browser.exec();
       return true;
     }
-  } else if (watched == Text3 && type == QEvent::FocusIn) {
-    setStatusText(QStringLiteral("Codigo del Socio  F1 : Ayuda Socios"));
-    Text4->clear();
-    Text7->clear();
-    col3->setEnabled(false);
   } else if (watched == Text3 && isHelpKey(event)) {
     formllama = objectName();
     ASocio1 browser(this);
     browser.exec();
     return true;
-  } else if (watched == Text3 && type == QEvent::FocusOut) {
-    memberLookup();
-  } else if (watched == ListView1 && type == QEvent::FocusIn) {
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void DatosConcur::focusTaken(QWidget* control) {
+  if (control == Text1) {
+    col6->setEnabled(false);
+    col3->setEnabled(false);
+    for (QLineEdit* emptied : {Text3, Text4, Text7, Text2, Text8, Text5}) emptied->clear();
+    setStatusText(QStringLiteral("Poner Codigo del Concurso  F1 : Ayuda Concursos"));
+  } else if (control == Text3) {
+    setStatusText(QStringLiteral("Codigo del Socio  F1 : Ayuda Socios"));
+    Text4->clear();
+    Text7->clear();
+    col3->setEnabled(false);
+  } else if (control == ListView1) {
     col6->setEnabled(true);
     col3->setEnabled(true);
   }
-  return QWidget::eventFilter(watched, event);
+}
+
+void DatosConcur::focusLeft(QWidget* control) {
+  if (control == Text1) contestLookup();
+  if (control == Text3) memberLookup();
 }
 
 void DatosConcur::contestLookup() {
@@ -297,8 +297,9 @@ void DatosConcur::writeFile() {
   Label4->setText(QStringLiteral("%1 Palomas Grabadas").arg(written.pigeonLines));
   Label4->repaint();
   showNotice(this,
-             QStringLiteral("El Archivo : %1.Txt ha sido creado")
-                 .arg(QString::fromStdU16String(written.path.stem().u16string())),
+             QStringLiteral("El Archivo : %1.Txt ha sido creado\n%2")
+                 .arg(QString::fromStdU16String(written.path.stem().u16string()),
+                      shownPath(written.path)),
              QStringLiteral("Aviso"));
   Command1->setEnabled(false);
   ListView1->setFocus();

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include "form_keys.h"
 #include "reading_screen.h"
 
 class QAction;
@@ -53,10 +54,12 @@ class DatosConcur : public QWidget, public ReadingScreen {
   QAction* col7;  // without text, does nothing
 
  protected:
-  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // The focus rules of the code box, the licence box and the list.
+  void focusTaken(QWidget* control);
+  void focusLeft(QWidget* control);
   void contestLookup();
   void memberLookup();
   void writeFile();
@@ -64,6 +67,8 @@ class DatosConcur : public QWidget, public ReadingScreen {
   void otherContest();
   bool unsavedPigeons() const;
   bool dropUnsavedPigeons();
+
+  FocusMoves focusMoves_;
 };
 
 }  // namespace kvt

@@ -19,6 +19,7 @@
 #include "messages.h"
 #include "pigeon_file.h"
 #include "register_parts.h"
+#include "unsaved_pigeons.h"
 
 namespace kvt {
 
@@ -58,6 +59,7 @@ DatosPalo::DatosPalo(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(Command6, &QPushButton::clicked, this, [this] { readClock(objectName()); });
   connect(Command1, &QPushButton::clicked, this, &DatosPalo::writeFile);
   connect(col5, &QAction::triggered, this, &QWidget::close);
+  followUnsavedPigeons(ListView1, Command1);
 
   // Opening.
   placeInTwips(this, 500, 0, 11300, 8300);
@@ -69,7 +71,6 @@ bool DatosPalo::event(QEvent* event) {
   if (event->type() == QEvent::WindowActivate) {
     col5->setEnabled(true);
     const int rows = ListView1->topLevelItemCount();
-    Command1->setEnabled(rows > 0);
     Label35->setText(rows == 0 ? QStringLiteral("0 Palomas ")
                                : QStringLiteral("%1 Palomas Leidas").arg(rows));
   }
@@ -86,8 +87,9 @@ void DatosPalo::writeFile() {
     return;
   }
   showNotice(this,
-             QStringLiteral("El Archivo :%1.Txt ha sido creado")
-                 .arg(QString::fromStdU16String(written.path.stem().u16string())),
+             QStringLiteral("El Archivo :%1.Txt ha sido creado\n%2")
+                 .arg(QString::fromStdU16String(written.path.stem().u16string()),
+                      shownPath(written.path)),
              QStringLiteral("Aviso"));
   Command1->setEnabled(false);
   Label4->setText(QStringLiteral("%1 Palomas Grabadas").arg(written.pigeonLines));

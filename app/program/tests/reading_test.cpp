@@ -1,6 +1,7 @@
 // From a clock to a file: the reading screens with the real link library over a pseudo-terminal
 // that plays the demo printouts, the capture window in between.
 #include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,12 +11,17 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPrintDialog>
 #include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <thread>
 
 #include "app_state.h"
@@ -75,6 +81,25 @@ bool processUntil(Done done, std::chrono::milliseconds limit = 20s) {
   return done();
 }
 
+// The text of a PDF, its runs of blanks as one, line by line without the empty ones.
+std::vector<std::string> pdfLines(const std::string& pdf) {
+  std::vector<std::string> lines;
+  FILE* text = popen(("pdftotext -layout '" + pdf + "' - 2>/dev/null").c_str(), "r");
+  if (text == nullptr) return lines;
+  std::string all;
+  char chunk[4096];
+  for (std::size_t n; (n = fread(chunk, 1, sizeof chunk, text)) > 0;) all.append(chunk, n);
+  pclose(text);
+  std::istringstream in(all);
+  for (std::string line; std::getline(in, line);) {
+    std::istringstream words(line);
+    std::string joined;
+    for (std::string word; words >> word;) joined += (joined.empty() ? "" : " ") + word;
+    if (!joined.empty()) lines.push_back(joined);
+  }
+  return lines;
+}
+
 class ReadingTest : public testing::ShellTest {
  protected:
   void SetUp() override {
@@ -122,6 +147,7 @@ class ReadingTest : public testing::ShellTest {
   // "Leer Reloj", the clock prints the demo printout, the lines arrive, and "Cancelar".
   frmKVTmonitor* readClock(QPushButton* leerReloj, const std::string& printout,
                            bool cancel = true) {
+    leerReloj->setFocus(Qt::MouseFocusReason);  // as the click of a person does
     leerReloj->click();
     frmKVTmonitor* monitor = captureWindow();
     EXPECT_NE(monitor, nullptr);
@@ -177,7 +203,8 @@ TEST_F(ReadingTest, BasketingListFromTheClockToTheContestFile) {
             expectedToday("E120034501.Txt"));
   EXPECT_EQ(screen.Label4->text(), "5 Palomas Grabadas");
   ASSERT_FALSE(messages.empty());
-  EXPECT_EQ(messages.back().text, "El Archivo : E120034501.Txt ha sido creado");
+  EXPECT_EQ(messages.back().text, "El Archivo : E120034501.Txt ha sido creado\n" +
+                                      documents + "/Quor/12/E120034501.Txt");
   EXPECT_FALSE(screen.Command1->isEnabled());
 }
 
@@ -205,7 +232,8 @@ TEST_F(ReadingTest, ArchiveListFromTheClockToThePigeonFile) {
   screen.Command1->click();
   EXPECT_EQ(testing::fileBytes(documents.toStdString() + "/Quor/Palomas/P01234.Txt"),
             expectedToday("P01234.Txt"));
-  EXPECT_EQ(messages.back().text, "El Archivo :P01234.Txt ha sido creado");
+  EXPECT_EQ(messages.back().text,
+            "El Archivo :P01234.Txt ha sido creado\n" + documents + "/Quor/Palomas/P01234.Txt");
 }
 
 TEST_F(ReadingTest, TheWrongListIsToldAndFillsNothing) {
@@ -290,8 +318,9 @@ TEST_F(ReadingTest, SavedCaptureRoundTrip) {
   ASSERT_NE(monitor, nullptr);
   const std::string saved = monitor->captureText().joined();
   monitor->GrabaImpreso();
-  EXPECT_EQ(messages.back().text, "Archivo creado");
-  const QString file = path("home/Quor/12/IC345");
+  // Beside the club's other files, and the message says where.
+  const QString file = documents + "/Quor/12/IC345";
+  EXPECT_EQ(messages.back().text, "Archivo creado\n" + file);
   EXPECT_EQ(testing::fileBytes(file.toStdString()), saved + "\r\n");
   monitor->close();
 
@@ -331,6 +360,159 @@ TEST_F(ReadingTest, LeavingWhileAPrintoutArrivesFinishesAtOnce) {
   EXPECT_LT(leaving.elapsed(), 2000);
   stop = true;
   player.join();
+}
+
+// A person in the print dialog: some seconds looking, then printing to a PDF file.
+void answerPrintDialogSlowly(const QString& pdf, int milliseconds) {
+  testing::whenModalOpens([pdf, milliseconds](QWidget* dialog) {
+    auto* print = qobject_cast<QPrintDialog*>(dialog);
+    ASSERT_NE(print, nullptr);
+    QTest::qWait(milliseconds);
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    ASSERT_NE(printers, nullptr);
+    printers->setCurrentIndex(printers->findText(QStringLiteral("PDF"), Qt::MatchContains));
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    ASSERT_NE(file, nullptr);
+    file->setText(pdf);
+    QMetaObject::invokeMethod(print, "accept");
+  });
+}
+
+TEST_F(ReadingTest, APrintoutStartedWhileThePrintDialogIsOpenArrivesWhole) {
+  pedirImpresora = "1";
+  DatosConcur screen;
+  testing::showActive(&screen);
+  choose(screen, "12", "345");
+  const std::vector<std::string> printout = testing::printedLines("basketing");
+  // The clock prints at 9600 baud as soon as the port opens, while the dialog is still open.
+  std::thread player([&] {
+    if (!clock.waitUntilOpened(5s)) return;
+    quorclock::PlayOptions options;
+    quorclock::play(clock, quorclock::printoutChunks(printout, options), options.perByte);
+  });
+  const QString pdf = path("impreso.pdf");
+  answerPrintDialogSlowly(pdf, 3000);
+  screen.Command6->setFocus(Qt::MouseFocusReason);
+  screen.Command6->click();
+  player.join();
+  frmKVTmonitor* monitor = captureWindow();
+  ASSERT_NE(monitor, nullptr);
+  const CaptureText stored = storedLines(printout, StoringRuleKind::Contest);
+  ASSERT_TRUE(processUntil([&] { return monitor->captureText().lineCount() >= stored.lineCount(); },
+                           10s));
+  EXPECT_EQ(monitor->captureText().lines(), stored.lines());
+  // The form feed ended the printed document: every line of the list is in it, in order.
+  ASSERT_TRUE(processUntil([&] { return !pdfLines(pdf.toStdString()).empty(); }, 10s));
+  std::vector<std::string> expectedPrinted;
+  for (const std::string& line : printout) {
+    std::istringstream words(line);
+    std::string joined;
+    for (std::string word; words >> word;) joined += (joined.empty() ? "" : " ") + word;
+    if (!joined.empty()) expectedPrinted.push_back(joined);
+  }
+  EXPECT_EQ(pdfLines(pdf.toStdString()), expectedPrinted);
+  monitor->Command2->click();
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 5);
+}
+
+TEST_F(ReadingTest, ASecondLeerRelojDuringACaptureBringsTheSameWindowForward) {
+  DatosConcur screen;
+  screen.show();
+  choose(screen, "12", "345");
+  screen.Command6->click();
+  frmKVTmonitor* first = captureWindow();
+  ASSERT_NE(first, nullptr);
+  ASSERT_TRUE(clock.waitUntilOpened(2s));
+  const std::vector<std::string> printout = testing::printedLines("basketing");
+  std::thread player([&] {
+    quorclock::PlayOptions options;
+    quorclock::play(clock, quorclock::printoutChunks(printout, options), options.perByte);
+  });
+  processUntil([&] { return first->captureText().lineCount() > 5; });
+  screen.Command6->click();  // in the middle of the printout
+  int windows = 0;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (qobject_cast<frmKVTmonitor*>(window) && window->isVisible()) ++windows;
+  }
+  EXPECT_EQ(windows, 1);
+  EXPECT_EQ(captureWindow(), first);
+  player.join();
+  const CaptureText stored = storedLines(printout, StoringRuleKind::Contest);
+  ASSERT_TRUE(processUntil([&] { return first->captureText().lineCount() >= stored.lineCount(); }));
+  EXPECT_EQ(first->captureText().lines(), stored.lines());  // not split between two windows
+  first->Command2->click();
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 5);
+}
+
+TEST_F(ReadingTest, TheContestScreensFocusRulesRunForEveryFocusMove) {
+  frmMain main;
+  ASSERT_TRUE(main.load(programFolder()).isEmpty());
+  main.show();
+  DatosConcur screen;
+  testing::showActive(&screen);
+  // The first focus, which the window's opening gives.
+  ASSERT_TRUE(processUntil([&] { return screen.Text1->hasFocus(); }, 2s));
+  EXPECT_EQ(main.texto->text(), "Poner Codigo del Concurso  F1 : Ayuda Concursos");
+  EXPECT_FALSE(screen.col3->isEnabled());
+  EXPECT_FALSE(screen.col6->isEnabled());
+
+  QTest::keyClicks(screen.Text1, "12");
+  QTest::keyClick(screen.Text1, Qt::Key_Tab);
+  EXPECT_EQ(screen.Text2->text(), "SUELTA DE PRUEBA");
+  screen.Text3->setFocus(Qt::TabFocusReason);
+  QTest::keyClicks(screen.Text3, "345");
+  screen.ListView1->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(screen.Text4->text(), "GARCIA LOPEZ JUAN");
+  EXPECT_TRUE(screen.col6->isEnabled());
+
+  // "Ir a Concurso" gives the code box the focus itself: the other boxes empty, both buttons off.
+  screen.col6->trigger();
+  EXPECT_TRUE(screen.Text1->hasFocus());
+  for (QLineEdit* box : {screen.Text2, screen.Text3, screen.Text4, screen.Text7}) {
+    EXPECT_TRUE(box->text().isEmpty()) << box->objectName().toStdString();
+  }
+  EXPECT_FALSE(screen.col3->isEnabled());
+  EXPECT_FALSE(screen.col6->isEnabled());
+
+  // A code that is not there: told, and the code box takes the focus back with its rules.
+  QTest::keyClicks(screen.Text1, "99");
+  screen.ListView1->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(screen.col6->isEnabled(), true);  // the lookup ran
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.back().text, "ATENCIÓN:El concurso no existe");
+  ASSERT_TRUE(processUntil([&] { return screen.Text1->hasFocus(); }, 2s));
+  EXPECT_FALSE(screen.col6->isEnabled());
+}
+
+TEST_F(ReadingTest, GrabarArchivoFollowsTheUnsavedPigeonsNotWindowActivation) {
+  DatosConcur screen;
+  testing::showActive(&screen);
+  choose(screen, "12", "345");
+  readClock(screen.Command6, "basketing");
+  EXPECT_TRUE(screen.Command1->isEnabled());  // without any activation
+  screen.Command1->click();
+  EXPECT_FALSE(screen.Command1->isEnabled());
+  // A modal message over the screen, then the screen active again.
+  testing::whenModalOpens([](QWidget* box) { QMetaObject::invokeMethod(box, "accept"); });
+  QDialog message(&screen);
+  message.exec();
+  testing::showActive(&screen);
+  activate(&screen);
+  EXPECT_FALSE(screen.Command1->isEnabled());
+  const std::size_t told = messages.size();
+  screen.col3->trigger();  // nothing unsaved: no question
+  EXPECT_EQ(messages.size(), told);
+}
+
+TEST_F(ReadingTest, ThePigeonScreensButtonFollowsItsListToo) {
+  DatosPalo screen;
+  testing::showActive(&screen);
+  readClock(screen.Command6, "archive");
+  EXPECT_TRUE(screen.Command1->isEnabled());
+  screen.Command1->click();
+  testing::showActive(&screen);
+  activate(&screen);
+  EXPECT_FALSE(screen.Command1->isEnabled());
 }
 
 }  // namespace

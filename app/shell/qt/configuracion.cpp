@@ -1,5 +1,7 @@
 #include "configuracion.h"
 
+#include <QDir>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +17,7 @@
 #include "databases.h"
 #include "form_keys.h"
 #include "messages.h"
+#include "output_file.h"
 
 namespace kvt {
 
@@ -60,6 +63,9 @@ Configuracion::Configuracion(QWidget* parent) : QDialog(parent) {
   nameLabel->setBuddy(Text1);
   auto* folderLabel = new QLabel(QStringLiteral("&Rta Doc"), this);
   folderLabel->setBuddy(Text2);
+  chooseFolder = new QPushButton(QStringLiteral("..."), this);
+  chooseFolder->setObjectName(QStringLiteral("chooseFolder"));
+  chooseFolder->setToolTip(QStringLiteral("Elegir la carpeta de documentos"));
 
   Option3 = option(this, "Option3", QStringLiteral("Enceste"));
   Option4 = option(this, "Option4", QStringLiteral("LLegada"));
@@ -79,7 +85,9 @@ Configuracion::Configuracion(QWidget* parent) : QDialog(parent) {
   ConfAceptar->setObjectName(QStringLiteral("ConfAceptar"));
   confSalir = new QPushButton(QStringLiteral("&Salir"), this);
   confSalir->setObjectName(QStringLiteral("confSalir"));
-  for (QPushButton* button : {confModificar, ConfAceptar, confSalir}) button->setAutoDefault(false);
+  for (QPushButton* button : {confModificar, ConfAceptar, confSalir, chooseFolder}) {
+    button->setAutoDefault(false);
+  }
 
   auto* menus = new QMenuBar(this);
   conf = menus->addMenu(QStringLiteral("Configuración"));
@@ -92,7 +100,10 @@ Configuracion::Configuracion(QWidget* parent) : QDialog(parent) {
   layout->addWidget(nameLabel, 0, 0);
   layout->addWidget(Text1, 0, 1, 1, 3);
   layout->addWidget(folderLabel, 1, 0);
-  layout->addWidget(Text2, 1, 1, 1, 3);
+  auto* folderRow = new QHBoxLayout;
+  folderRow->addWidget(Text2);
+  folderRow->addWidget(chooseFolder);
+  layout->addLayout(folderRow, 1, 1, 1, 3);
   layout->addWidget(order, 2, 0, 1, 4);
   layout->addWidget(confModificar, 3, 1);
   layout->addWidget(ConfAceptar, 3, 2);
@@ -103,6 +114,7 @@ Configuracion::Configuracion(QWidget* parent) : QDialog(parent) {
   connect(confModificar, &QPushButton::clicked, this, &Configuracion::modify);
   connect(ConfAceptar, &QPushButton::clicked, this, &Configuracion::accept);
   connect(confSalir, &QPushButton::clicked, this, &Configuracion::leave);
+  connect(chooseFolder, &QPushButton::clicked, this, &Configuracion::pickFolder);
 
   modoEdicion = false;
   ConfAceptar->setEnabled(false);
@@ -122,6 +134,12 @@ void Configuracion::showRecord() {
   }
 }
 
+void Configuracion::pickFolder() {
+  const QString chosen = QFileDialog::getExistingDirectory(
+      this, QStringLiteral("Carpeta de documentos"), Text2->text().trimmed());
+  if (!chosen.isEmpty()) Text2->setText(QDir::toNativeSeparators(chosen));
+}
+
 void Configuracion::modify() {
   modoEdicion = true;
   showRecord();
@@ -134,7 +152,9 @@ void Configuracion::accept() {
   modoEdicion = false;
   rsConfig.edit();
   rsConfig.setValue(QStringLiteral("confnosist"), Text1->text());
-  rsConfig.setValue(QStringLiteral("confmsdos"), Text2->text().toUpper());
+  // Upper-casing a path is harmless only where file names ignore case.
+  rsConfig.setValue(QStringLiteral("confmsdos"),
+                    folderNamesIgnoreCase() ? Text2->text().toUpper() : Text2->text());
   for (const OptionField& stored : kOptionFields) {
     rsConfig.setValue(QLatin1String(stored.field), (this->*stored.option)->isChecked());
   }

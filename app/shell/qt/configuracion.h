@@ -23,6 +23,7 @@ class Configuracion : public QDialog {
 
   QLineEdit* Text1;       // the system name (confnosist)
   QLineEdit* Text2;       // the documents folder (confmsdos)
+  QPushButton* chooseFolder;  // "...": the folder dialog, whose choice goes into Text2
   QRadioButton* Option3;  // "Enceste" (confcoclu)
   QRadioButton* Option4;  // "LLegada" (confnoclu)
   QRadioButton* Option5;  // "Licencia": members by licence (confcosoc)
@@ -38,6 +39,7 @@ class Configuracion : public QDialog {
  private:
   void showRecord();
   void modify();
+  void pickFolder();
   void accept() override;
   void leave();
   void reject() override;

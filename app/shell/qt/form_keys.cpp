@@ -68,6 +68,24 @@ void focusLater(QLineEdit* box) {
   QTimer::singleShot(0, box, [box] { box->setFocus(); });
 }
 
+FocusMoves::Move FocusMoves::of(QWidget* watched, const QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    if (isFocusStep(event)) {
+      away_ = nullptr;
+      return {watched, nullptr};
+    }
+    away_ = watched;
+    return {};
+  }
+  if (event->type() != QEvent::FocusIn) return {};
+  QWidget* const away = away_;
+  away_ = nullptr;
+  if (away == watched) return {};
+  // The focus went elsewhere while the window was not active (the program moved it): the control
+  // that had it leaves now.
+  return {away, watched};
+}
+
 bool isFocusStep(const QEvent* event) {
   if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) return false;
   const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();

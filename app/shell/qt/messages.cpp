@@ -1,6 +1,7 @@
 #include "messages.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 namespace kvt {
@@ -59,6 +60,10 @@ void beep() {
 
 void answerMessagesWith(std::function<bool(const Message&)> answer) {
   answerer() = std::move(answer);
+}
+
+QString shownPath(const std::filesystem::path& path) {
+  return QDir::toNativeSeparators(QString::fromStdU16String(path.u16string()));
 }
 
 }  // namespace kvt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <filesystem>
 #include <functional>
 
 class QWidget;
@@ -26,6 +27,9 @@ void showWarning(QWidget* parent, const QString& text, const QString& title = {}
 // A question with Yes and No; true on Yes.
 bool askYesNo(QWidget* parent, const QString& text, const QString& title);
 void beep();
+
+// A file's full path as a message shows it, in the platform's own separators.
+QString shownPath(const std::filesystem::path& path);
 
 // Tests: from here on every message is handed to answer instead of a person (its result answers
 // questions); an empty function gives the real boxes back.

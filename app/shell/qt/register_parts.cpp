@@ -18,8 +18,9 @@ namespace kvt {
 
 void placeInTwips(QWidget* window, int left, int top, int width, int height) {
   constexpr int kTwipsPerPixel = 15;
-  window->setGeometry(left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-                      height / kTwipsPerPixel);
+  // The design places the window's frame, so its title bar is never above the screen.
+  window->resize(width / kTwipsPerPixel, height / kTwipsPerPixel);
+  window->move(left / kTwipsPerPixel, top / kTwipsPerPixel);
 }
 
 QAction* toolButton(QToolBar* bar, const char* key, const QString& text) {

@@ -19,7 +19,8 @@ class QWidget;
 
 namespace kvt {
 
-// Places a window as its design gives it, in twips (15 to a pixel at 96 dpi).
+// Places a window as its design gives it, in twips (15 to a pixel at 96 dpi): the position is
+// that of its frame, the size that of the window inside it.
 void placeInTwips(QWidget* window, int left, int top, int width, int height);
 
 // A toolbar button with its key as object name; an empty text leaves a button without text.

@@ -1,5 +1,7 @@
 // The configuration screen: viewing, "&Modificar", "&Aceptar" and "&Salir", and its keys.
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +11,9 @@
 #include "app_state.h"
 #include "configuracion.h"
 #include "databases.h"
+#include "output_file.h"
 #include "shell_fixture.h"
+#include "widget_steps.h"
 
 namespace kvt {
 namespace {
@@ -25,7 +29,7 @@ class ConfigurationTest : public testing::ShellTest {
   }
 };
 
-TEST_F(ConfigurationTest, AceptarStoresTheRecordWithTheFolderUpperCased) {
+TEST_F(ConfigurationTest, AceptarStoresTheRecordWithTheFolderCasedAsTheFileSystemTakesIt) {
   Configuracion screen;
   EXPECT_EQ(screen.objectName(), "Configuración");
   EXPECT_EQ(screen.windowTitle(), "Configuración de la Aplicación ");
@@ -45,11 +49,34 @@ TEST_F(ConfigurationTest, AceptarStoresTheRecordWithTheFolderUpperCased) {
   EXPECT_TRUE(screen.confModificar->isEnabled());
   EXPECT_FALSE(screen.ConfAceptar->isEnabled());
   EXPECT_EQ(stored("confnosist").toString(), "Club Paloma's");
-  EXPECT_EQ(stored("confmsdos").toString(), " C:\\QUOR ");
+  // Upper-cased only where folder names ignore case; elsewhere it would name another folder.
+  EXPECT_EQ(stored("confmsdos").toString(),
+            folderNamesIgnoreCase() ? " C:\\QUOR " : " c:\\quor ");
   const std::pair<const char*, bool> options[] = {{"confcocon", false}, {"confnocon", true},
                                                   {"confcosoc", false}, {"confnosoc", true},
                                                   {"confcoclu", false}, {"confnoclu", true}};
   for (const auto& [field, value] : options) EXPECT_EQ(stored(field).toBool(), value) << field;
+}
+
+TEST_F(ConfigurationTest, TheFolderChosenBesideTheBoxIsStoredAsChosen) {
+  const QString folder = path("Datos/Club Norte");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  Configuracion screen;
+  screen.show();
+  screen.confModificar->click();
+  testing::whenModalOpens([&](QWidget* dialog) {
+    auto* chooser = qobject_cast<QFileDialog*>(dialog);
+    ASSERT_NE(chooser, nullptr);
+    chooser->setDirectory(folder);
+    chooser->selectFile(folder);
+    QMetaObject::invokeMethod(chooser, "accept");
+  });
+  screen.chooseFolder->click();
+  EXPECT_EQ(QDir(screen.Text2->text()).absolutePath(), QDir(folder).absolutePath());
+  screen.ConfAceptar->click();
+  if (!folderNamesIgnoreCase()) {
+    EXPECT_EQ(stored("confmsdos").toString(), screen.Text2->text());
+  }
 }
 
 TEST_F(ConfigurationTest, SalirAfterTypingStoresNothing) {
