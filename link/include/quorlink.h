@@ -172,11 +172,14 @@ QUORLINK_API int32_t QUORLINK_CALL regOptionBase(int32_t base);
  * The end of an answer. An answer that tells its own length ends as soon as it is whole and the
  * line has then been quiet for 5 ms: a Quor stock list (113 + 22 x its count bytes), a Quor race
  * (166 + 60 x its count + 18 x 110 bytes) and every Tolvex reply frame (5 bytes and the length in
- * its fourth byte, with a matching checksum). Such an answer is taken whole across a pause of the
- * clock inside it. Any other answer, one with bytes after its end, one cut short or a frame whose
- * checksum does not match, ends once the line has been quiet for about 0.7 s (eleven checks of
- * about 60 ms), and is then handled as it stands. With the environment variable
- * QUORLINK_REPLY_WAIT=quiet every answer waits for that quiet line, for a clock that needs it. */
+ * its fourth byte, with a matching checksum); the counts are the four digits at offset 108 of the
+ * owner record and at offset 145 of the race header. Such an answer is taken whole across a pause
+ * of the clock inside it that is shorter than the quiet wait below. Any other answer, one with
+ * bytes after its end, one cut short or a frame whose checksum does not match, ends once the line
+ * has been quiet for about 0.7 s (eleven checks of about 60 ms), and is then handled as it stands:
+ * a Quor answer counts as read when it begins with "1", and only its whole records that begin
+ * with "1" are stored. With the environment variable QUORLINK_REPLY_WAIT=quiet (lower case) every
+ * answer waits for that quiet line, for a clock that needs it. */
 
 /* Reads out of a Quor clock: selector 999 the stock list, 1..100 race n, above 100 the race data
  * set selector - 100 (the clock's packed form, turned into the same records). Returns 1 when the

@@ -49,8 +49,14 @@ ReplyChannel& reply() {
   return *channel;
 }
 
+// The reply prefix, or as much of it as a burst of one or two bytes holds: a clock that pauses
+// right after the first bytes of a frame leaves them in a burst of their own.
+bool beginsLikeReplyFrame(const std::uint8_t* data, std::size_t length) {
+  return std::equal(data, data + std::min<std::size_t>(length, 3), tolvex::kReplyStart);
+}
+
 bool looksLikeReply(const std::uint8_t* data, std::size_t length) {
-  return data[0] == '1' || data[0] == '>' || startsWith(data, length, tolvex::kReplyStart);
+  return data[0] == '1' || data[0] == '>' || beginsLikeReplyFrame(data, length);
 }
 
 // Decides where a burst goes: to the reply buffer in command mode, else to print capture. Reply
@@ -123,7 +129,7 @@ class BurstRouter final : public BurstSink {
       toReply_ = Yes;
     } else if (length == 0) {
       toReply_ = whole ? No : Undecided;
-    } else if (data[0] == tolvex::kReplyStart[0] && length < 3 && !whole) {
+    } else if (length < 3 && !whole && beginsLikeReplyFrame(data, length)) {
       toReply_ = Undecided;
     } else {
       toReply_ = looksLikeReply(data, length) ? Yes : No;
