@@ -105,6 +105,12 @@ frmKVTmonitor* openCaptureWindow() {
 frmKVTmonitor* readClock(const QString& screenName) {
   // One capture window: a second one would split the printout between them.
   if (frmKVTmonitor* open = openCaptureWindow()) {
+    if (open->formu != screenName) {
+      showNotice(nullptr,
+                 QStringLiteral("Ya hay una lectura del reloj en «Printer Monitor» para otra "
+                                "pantalla.\nTermínela con «Cancelar» antes de empezar otra."),
+                 QStringLiteral("Aviso"));
+    }
     open->raise();
     open->activateWindow();
     return open;

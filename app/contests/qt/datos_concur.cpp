@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -164,7 +165,7 @@ DatosConcur::DatosConcur(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(col3, &QAction::triggered, this, &DatosConcur::otherMember);
   connect(col6, &QAction::triggered, this, &DatosConcur::otherContest);
   connect(col5, &QAction::triggered, this, &QWidget::close);
-  followUnsavedPigeons(ListView1, Command1);
+  followUnsavedPigeons(ListView1, Command1, Label35, Label4);
 
   // Opening.
   placeInTwips(this, 500, 0, 12300, 8300);
@@ -188,8 +189,12 @@ QString DatosConcur::licence() const {
 
 bool DatosConcur::eventFilter(QObject* watched, QEvent* event) {
   const FocusMoves::Move move = focusMoves_.of(static_cast<QWidget*>(watched), event);
-  if (move.left != nullptr) focusLeft(move.left);
-  if (move.taken != nullptr) focusTaken(move.taken);
+  if (move.left != nullptr && move.left == sentBackToList_) {
+    sentBackToList_ = nullptr;  // it never took the focus for the user: no lookup
+  } else if (move.left != nullptr) {
+    focusLeft(move.left);
+  }
+  if (move.taken != nullptr && mayTakeTheFocus(move.taken)) focusTaken(move.taken);
   if (watched == Text1 && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Escape) {
@@ -213,10 +218,26 @@ bool DatosConcur::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
+// Going back to the contest or the member by its box asks, as the toolbar does, before unsaved
+// pigeons are dropped; on No the list takes the focus back and nothing is emptied.
+bool DatosConcur::mayTakeTheFocus(QWidget* control) {
+  if ((control != Text1 && control != Text3) || !unsavedPigeons()) return true;
+  if (askYesNo(this, kUnsavedQuestion, QStringLiteral("Aviso"))) {
+    Text6->clear();
+    ListView1->clear();
+    return true;
+  }
+  sentBackToList_ = control;
+  QTimer::singleShot(0, ListView1, [this] { ListView1->setFocus(Qt::OtherFocusReason); });
+  return false;
+}
+
 void DatosConcur::focusTaken(QWidget* control) {
   if (control == Text1) {
     col6->setEnabled(false);
     col3->setEnabled(false);
+    // "Leer Reloj" waits for a member found again.
+    Command6->setEnabled(false);
     for (QLineEdit* emptied : {Text3, Text4, Text7, Text2, Text8, Text5}) emptied->clear();
     setStatusText(QStringLiteral("Poner Codigo del Concurso  F1 : Ayuda Concursos"));
   } else if (control == Text3) {
@@ -224,6 +245,7 @@ void DatosConcur::focusTaken(QWidget* control) {
     Text4->clear();
     Text7->clear();
     col3->setEnabled(false);
+    Command6->setEnabled(false);
   } else if (control == ListView1) {
     col6->setEnabled(true);
     col3->setEnabled(true);

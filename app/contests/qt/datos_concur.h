@@ -67,8 +67,10 @@ class DatosConcur : public QWidget, public ReadingScreen {
   void otherContest();
   bool unsavedPigeons() const;
   bool dropUnsavedPigeons();
+  bool mayTakeTheFocus(QWidget* control);
 
   FocusMoves focusMoves_;
+  QWidget* sentBackToList_ = nullptr;  // a box the user entered and left the pigeons in
 };
 
 }  // namespace kvt

@@ -59,7 +59,7 @@ DatosPalo::DatosPalo(QWidget* parent) : QWidget(parent, Qt::Window) {
   connect(Command6, &QPushButton::clicked, this, [this] { readClock(objectName()); });
   connect(Command1, &QPushButton::clicked, this, &DatosPalo::writeFile);
   connect(col5, &QAction::triggered, this, &QWidget::close);
-  followUnsavedPigeons(ListView1, Command1);
+  followUnsavedPigeons(ListView1, Command1, Label35, Label4);
 
   // Opening.
   placeInTwips(this, 500, 0, 11300, 8300);

@@ -515,5 +515,65 @@ TEST_F(ReadingTest, ThePigeonScreensButtonFollowsItsListToo) {
   EXPECT_FALSE(screen.Command1->isEnabled());
 }
 
+// The code and licence boxes lead back to the contest and the member as the toolbar does: they
+// ask before unsaved pigeons go, and "Leer Reloj" waits for a member found again.
+TEST_F(ReadingTest, GoingBackByTheBoxesAsksForUnsavedPigeonsAndReadingWaitsForAMember) {
+  DatosConcur screen;
+  testing::showActive(&screen);
+  choose(screen, "12", "345");
+  readClock(screen.Command6, "basketing");
+  ASSERT_EQ(screen.ListView1->topLevelItemCount(), 5);
+  const QString readCount = screen.Label35->text();
+  testing::showActive(&screen);  // the capture window had it
+
+  answerYes = false;
+  const std::size_t told = messages.size();
+  screen.Text1->setFocus(Qt::MouseFocusReason);
+  ASSERT_EQ(messages.size(), told + 1);
+  EXPECT_EQ(messages.back().text, "Las Palomas no han sido Grabadas , ¿deseas continuar?.");
+  ASSERT_TRUE(processUntil([&] { return screen.ListView1->hasFocus(); }, 2s));
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 5);
+  EXPECT_EQ(screen.Text3->text(), "345");
+  EXPECT_EQ(screen.Label35->text(), readCount);
+  EXPECT_TRUE(screen.Command1->isEnabled());
+
+  answerYes = true;
+  screen.Text3->setFocus(Qt::MouseFocusReason);
+  EXPECT_EQ(screen.ListView1->topLevelItemCount(), 0);
+  EXPECT_FALSE(screen.Command6->isEnabled());
+  EXPECT_EQ(screen.Label35->text(), "Palomas Leidas");
+
+  // Saved pigeons: "Ir a Concurso" asks nothing, and with no member "Leer Reloj" is off.
+  screen.ListView1->setFocus(Qt::MouseFocusReason);
+  choose(screen, "12", "345");
+  readClock(screen.Command6, "basketing");
+  testing::showActive(&screen);
+  screen.Command1->click();
+  EXPECT_EQ(screen.Label4->text(), "5 Palomas Grabadas");
+  screen.col6->trigger();
+  EXPECT_TRUE(screen.Text1->hasFocus());
+  EXPECT_FALSE(screen.Command6->isEnabled());
+}
+
+// One capture window: "Leer Reloj" of the pigeon screen while the contest screen's capture is
+// open says so instead of silently showing the other capture.
+TEST_F(ReadingTest, LeerRelojOfAnotherScreenDuringACaptureIsTold) {
+  DatosConcur contests;
+  contests.show();
+  choose(contests, "12", "345");
+  contests.Command6->click();
+  frmKVTmonitor* open = captureWindow();
+  ASSERT_NE(open, nullptr);
+  DatosPalo pigeons;
+  pigeons.show();
+  const std::size_t told = messages.size();
+  pigeons.Command6->click();
+  EXPECT_EQ(captureWindow(), open);
+  ASSERT_EQ(messages.size(), told + 1);
+  EXPECT_EQ(messages.back().text,
+            "Ya hay una lectura del reloj en «Printer Monitor» para otra pantalla.\n"
+            "Termínela con «Cancelar» antes de empezar otra.");
+}
+
 }  // namespace
 }  // namespace kvt

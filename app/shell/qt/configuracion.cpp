@@ -118,6 +118,8 @@ Configuracion::Configuracion(QWidget* parent) : QDialog(parent) {
 
   modoEdicion = false;
   ConfAceptar->setEnabled(false);
+  // A folder is chosen while the record is being changed: before "Modificar" it would be lost.
+  chooseFolder->setEnabled(false);
   if (!rsConfig.open(kConfigConnection, QStringLiteral("select * from config"))) {
     showWarning(this, rsConfig.lastError());
   }
@@ -146,6 +148,7 @@ void Configuracion::modify() {
   Text1->setFocus();
   confModificar->setEnabled(false);
   ConfAceptar->setEnabled(true);
+  chooseFolder->setEnabled(true);
 }
 
 void Configuracion::accept() {
@@ -167,6 +170,7 @@ void Configuracion::accept() {
   }
   confModificar->setEnabled(true);
   ConfAceptar->setEnabled(false);
+  chooseFolder->setEnabled(false);
   confModificar->setFocus();
 }
 

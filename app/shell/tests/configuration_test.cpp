@@ -63,7 +63,10 @@ TEST_F(ConfigurationTest, TheFolderChosenBesideTheBoxIsStoredAsChosen) {
   ASSERT_TRUE(QDir().mkpath(folder));
   Configuracion screen;
   screen.show();
+  // Only while the record is being changed: a folder chosen before "Modificar" would be lost.
+  EXPECT_FALSE(screen.chooseFolder->isEnabled());
   screen.confModificar->click();
+  EXPECT_TRUE(screen.chooseFolder->isEnabled());
   testing::whenModalOpens([&](QWidget* dialog) {
     auto* chooser = qobject_cast<QFileDialog*>(dialog);
     ASSERT_NE(chooser, nullptr);
@@ -74,6 +77,7 @@ TEST_F(ConfigurationTest, TheFolderChosenBesideTheBoxIsStoredAsChosen) {
   screen.chooseFolder->click();
   EXPECT_EQ(QDir(screen.Text2->text()).absolutePath(), QDir(folder).absolutePath());
   screen.ConfAceptar->click();
+  EXPECT_FALSE(screen.chooseFolder->isEnabled());
   if (!folderNamesIgnoreCase()) {
     EXPECT_EQ(stored("confmsdos").toString(), screen.Text2->text());
   }
