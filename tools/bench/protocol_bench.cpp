@@ -5,7 +5,8 @@
 // answer). Every read is checked whole, down to its last record; the program exits with 1 when one
 // is not, or when a read with the library's wait misses its target (Quor 1.02 and Tolvex 1.3
 // times the line time).
-// Run: build/release/bin/protocol_bench [CASE...]   (cases by name; all when none is given)
+// Run: build/release/bin/protocol_bench [--wait frame|quiet] [CASE...]   (cases by name; all when
+// none is given; both waits when --wait is not)
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -162,13 +163,19 @@ bool run(const Case& c, bool quietWait) {
 
 int main(int argc, char** argv) {
   std::vector<const Case*> chosen;
+  std::vector<bool> waits = {false, true};  // quiet wait only: true
   for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--wait") == 0 && i + 1 < argc &&
+        (std::strcmp(argv[i + 1], "frame") == 0 || std::strcmp(argv[i + 1], "quiet") == 0)) {
+      waits = {std::strcmp(argv[++i], "quiet") == 0};
+      continue;
+    }
     const Case* found = nullptr;
     for (const Case& c : kCases) {
       if (std::strcmp(c.name, argv[i]) == 0) found = &c;
     }
     if (found == nullptr) {
-      std::fprintf(stderr, "usage: protocol_bench [CASE...]; cases:");
+      std::fprintf(stderr, "usage: protocol_bench [--wait frame|quiet] [CASE...]; cases:");
       for (const Case& c : kCases) std::fprintf(stderr, " %s", c.name);
       std::fprintf(stderr, "\n");
       return 2;
@@ -184,7 +191,7 @@ int main(int argc, char** argv) {
   regOptionBase(0);
 
   bool ok = true;
-  for (const bool quietWait : {false, true}) {
+  for (const bool quietWait : waits) {
     for (const Case* c : chosen) ok = run(*c, quietWait) && ok;
   }
   std::filesystem::remove_all(config);
