@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 class QAction;
 class QGroupBox;
@@ -35,9 +36,11 @@ QGroupBox* hiddenPanel(QWidget* parent, const char* name, const QString& title =
 
 // A list in report view, one row per record, with those column headers.
 QTreeWidget* registerList(QWidget* parent, const QStringList& headers);
-// The tag of a row: the code or licence it was listed from.
-QString rowTag(const QTreeWidgetItem* row);
-void setRowTag(QTreeWidgetItem* row, const QString& tag);
+// The identity of the record a row was listed from; 0 for none.
+qint64 rowId(const QTreeWidgetItem* row);
+void setRowId(QTreeWidgetItem* row, qint64 id);
+// The row listed from the record of that identity, or none.
+QTreeWidgetItem* rowOf(const QTreeWidget* list, qint64 id);
 // The only selected row becomes row, the current one and visible; none deselects all.
 void selectRow(QTreeWidget* list, QTreeWidgetItem* row);
 // The selected row, or none.
@@ -71,9 +74,5 @@ QWidget* hintPanel(QWidget* parent, const QStringList& hints);
 
 // The digit of Ctrl with a digit key, or -1.
 int ctrlDigit(const QKeyEvent* key);
-
-// The box of that name in the open screen of that name, where a browser writes what is picked;
-// none when the screen is not open.
-QLineEdit* callerBox(const QString& screen, const char* box);
 
 }  // namespace kvt
