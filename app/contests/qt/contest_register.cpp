@@ -39,8 +39,9 @@ QString named(const Contest& contest) {
   return QStringLiteral("El concurso %1").arg(contest.code.trimmed());
 }
 
-std::optional<std::vector<Contest>> readAll(RecordSet& set, const QString& statement) {
-  if (!set.open(kPalConnection, statement)) return std::nullopt;
+std::optional<std::vector<Contest>> readAll(RecordSet& set, const QString& connection,
+                                                   const QString& statement) {
+  if (!set.open(connection, statement)) return std::nullopt;
   std::vector<Contest> contests;
   for (set.moveFirst(); !set.eof(); set.moveNext()) contests.push_back(current(set));
   return contests;
@@ -56,7 +57,7 @@ std::pair<int, qint64> dateRank(const QVariant& stored) {
 }  // namespace
 
 bool ContestRegister::list(ContestOrder order) {
-  auto contests = readAll(set_, order == ContestOrder::Code
+  auto contests = readAll(set_, connection_, order == ContestOrder::Code
                                     ? QStringLiteral("select * from concurso order by cocodigo")
                                     : QStringLiteral("select * from concurso"));
   contests_ = contests ? std::move(*contests) : std::vector<Contest>();
@@ -81,7 +82,7 @@ const Contest* ContestRegister::find(std::int64_t id) const {
 
 std::optional<Contest> ContestRegister::findCode(const QString& code) {
   RecordSet set;
-  if (!set.open(kPalConnection, QStringLiteral("select * from concurso order by cocodigo")))
+  if (!set.open(connection_, QStringLiteral("select * from concurso order by cocodigo")))
     return std::nullopt;
   set.findFirst({kCode, Criterion::Test::TrimmedEquals, code});
   if (set.noMatch()) return std::nullopt;
@@ -92,7 +93,7 @@ QString ContestRegister::codeRefusal(const QString& code, std::int64_t contest) 
   const QString wanted = code.trimmed();
   if (wanted.isEmpty()) return QStringLiteral("Escriba el código del concurso.");
   RecordSet set;
-  const auto all = readAll(set, QStringLiteral("select * from concurso"));
+  const auto all = readAll(set, connection_, QStringLiteral("select * from concurso"));
   if (!all) return set.lastError();
   for (const Contest& other : *all) {
     if (other.id != contest && equalsIgnoringCase(other.code.trimmed(), wanted))
@@ -102,7 +103,7 @@ QString ContestRegister::codeRefusal(const QString& code, std::int64_t contest) 
 }
 
 bool ContestRegister::ready() {
-  return set_.isOpen() || set_.open(kPalConnection, QStringLiteral("select * from concurso"));
+  return set_.isOpen() || set_.open(connection_, QStringLiteral("select * from concurso"));
 }
 
 Saved ContestRegister::add(const ContestEntry& entry) {

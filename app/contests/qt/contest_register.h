@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+#include "databases.h"
 #include "record_set.h"
 #include "register_write.h"
 
@@ -38,6 +39,9 @@ enum class ContestOrder { Code, Date };
 
 class ContestRegister {
  public:
+  // On the club's database, or on another connection to its file (as another program has).
+  explicit ContestRegister(QString connection = kPalConnection) : connection_(std::move(connection)) {}
+
   // Reads every contest in that order: by code, in Spanish order; by release date, in calendar
   // order after the contests without one (Null first, then values that are no date). False, with
   // error(), when the table could not be read.
@@ -61,6 +65,7 @@ class ContestRegister {
  private:
   bool ready();
 
+  QString connection_;
   RecordSet set_;
   std::vector<Contest> contests_;
 };

@@ -28,8 +28,9 @@ QString named(const Member& member) {
 }
 
 // Every member, in the order of the statement; none when the table could not be read.
-std::optional<std::vector<Member>> readAll(RecordSet& set, const QString& statement) {
-  if (!set.open(kPalConnection, statement)) return std::nullopt;
+std::optional<std::vector<Member>> readAll(RecordSet& set, const QString& connection,
+                                                   const QString& statement) {
+  if (!set.open(connection, statement)) return std::nullopt;
   std::vector<Member> members;
   members.reserve(static_cast<std::size_t>(set.recordCount()));
   for (set.moveFirst(); !set.eof(); set.moveNext()) members.push_back(current(set));
@@ -39,7 +40,7 @@ std::optional<std::vector<Member>> readAll(RecordSet& set, const QString& statem
 }  // namespace
 
 bool MemberRegister::list(MemberOrder order) {
-  auto members = readAll(set_, order == MemberOrder::Licence
+  auto members = readAll(set_, connection_, order == MemberOrder::Licence
                                    ? QStringLiteral("select * from socios order by val(slicencia)")
                                    : QStringLiteral("select * from socios order by snombre"));
   members_ = members ? std::move(*members) : std::vector<Member>();
@@ -55,7 +56,7 @@ const Member* MemberRegister::find(std::int64_t id) const {
 
 std::optional<Member> MemberRegister::findLicence(const QString& licence) {
   RecordSet set;
-  if (!set.open(kPalConnection, QStringLiteral("select * from socios"))) return std::nullopt;
+  if (!set.open(connection_, QStringLiteral("select * from socios"))) return std::nullopt;
   set.findFirst({kLicence, Criterion::Test::TrimmedEquals, licence});
   if (set.noMatch()) return std::nullopt;
   return current(set);
@@ -63,7 +64,7 @@ std::optional<Member> MemberRegister::findLicence(const QString& licence) {
 
 std::optional<Member> MemberRegister::firstNamed(const QString& pattern) {
   RecordSet set;
-  if (!set.open(kPalConnection, QStringLiteral("select * from socios order by snombre")))
+  if (!set.open(connection_, QStringLiteral("select * from socios order by snombre")))
     return std::nullopt;
   set.findFirst({kName, Criterion::Test::StartsWith, pattern.trimmed()});
   if (set.noMatch()) return std::nullopt;
@@ -74,7 +75,7 @@ QString MemberRegister::licenceRefusal(const QString& licence, std::int64_t memb
   const QString wanted = licence.trimmed();
   if (wanted.isEmpty()) return QStringLiteral("Escriba la licencia del socio.");
   RecordSet set;
-  const auto all = readAll(set, QStringLiteral("select * from socios"));
+  const auto all = readAll(set, connection_, QStringLiteral("select * from socios"));
   if (!all) return set.lastError();
   for (const Member& other : *all) {
     if (other.id != member && equalsIgnoringCase(other.licence.trimmed(), wanted))
@@ -84,7 +85,7 @@ QString MemberRegister::licenceRefusal(const QString& licence, std::int64_t memb
 }
 
 bool MemberRegister::ready() {
-  return set_.isOpen() || set_.open(kPalConnection, QStringLiteral("select * from socios"));
+  return set_.isOpen() || set_.open(connection_, QStringLiteral("select * from socios"));
 }
 
 Saved MemberRegister::add(const MemberEntry& entry) {

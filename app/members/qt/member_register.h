@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "databases.h"
 #include "record_set.h"
 #include "register_write.h"
 
@@ -33,6 +34,9 @@ enum class MemberOrder { Licence, Name };
 
 class MemberRegister {
  public:
+  // On the club's database, or on another connection to its file (as another program has).
+  explicit MemberRegister(QString connection = kPalConnection) : connection_(std::move(connection)) {}
+
   // Reads every member in that order: by licence, by the number at its start (none counts as 0);
   // by name, in Spanish order. False, with error(), when the table could not be read.
   bool list(MemberOrder order);
@@ -60,6 +64,7 @@ class MemberRegister {
   // The table is open for writing.
   bool ready();
 
+  QString connection_;
   RecordSet set_;
   std::vector<Member> members_;
 };
