@@ -220,8 +220,13 @@ void Concurso1::modify() {
 }
 
 void Concurso1::save() {
+  // A code left as it was shown keeps what is stored and is no new claim on a code that another
+  // contest may share with it.
+  const bool codeKept = changed_ && Text6->text() == changed_->code.trimmed();
+  const QString code = codeKept ? changed_->code : Text6->text();
   const std::int64_t contest = changed_ ? changed_->id : 0;
-  if (const QString refusal = contests_.codeRefusal(Text6->text(), contest); !refusal.isEmpty()) {
+  if (const QString refusal = codeKept ? QString() : contests_.codeRefusal(code, contest);
+      !refusal.isEmpty()) {
     showNotice(this, refusal, QStringLiteral("Aviso"));
     Text6->setFocus();
     return;
@@ -246,7 +251,7 @@ void Concurso1::save() {
       return;
     }
   }
-  const ContestEntry entry{Text6->text(), Text5->text(), *suelta, *enceste};
+  const ContestEntry entry{code, Text5->text(), *suelta, *enceste};
   const Saved saved = changed_ ? contests_.change(*changed_, entry) : contests_.add(entry);
   if (!written(saved)) return;
   Frame6->hide();

@@ -312,14 +312,18 @@ void Socio1::modify() {
 }
 
 void Socio1::save() {
+  // A licence left as it was shown keeps what is stored, blanks and all, and is no new claim on
+  // a licence that another member may share with it.
+  const bool licenceKept = changed_ && Text7->text() == changed_->licence.trimmed();
+  const QString licence = licenceKept ? changed_->licence : Text7->text();
   const std::int64_t member = changed_ ? changed_->id : 0;
-  if (const QString refusal = members_.licenceRefusal(Text7->text(), member);
+  if (const QString refusal = licenceKept ? QString() : members_.licenceRefusal(licence, member);
       !refusal.isEmpty()) {
     showNotice(this, refusal, QStringLiteral("Aviso"));
     Text7->setFocus();
     return;
   }
-  const MemberEntry entry{Text7->text(), Text5->text(), Text6->text()};
+  const MemberEntry entry{licence, Text5->text(), Text6->text()};
   const Saved saved = changed_ ? members_.change(*changed_, entry) : members_.add(entry);
   if (!written(saved)) return;
   Frame6->hide();
