@@ -166,14 +166,11 @@ void Concurso1::fillList(std::int64_t selected) {
 }
 
 bool Concurso1::written(const Saved& saved) {
-  if (saved.done()) return true;
-  showWarning(this, saved.refusal);
-  if (saved.listAgain) {
+  return writtenOrTold(this, saved, [this] {
     Frame6->hide();
     fillList();
     setToolbarState();
-  }
-  return false;
+  });
 }
 
 void Concurso1::chooseOrder(ContestOrder order) {

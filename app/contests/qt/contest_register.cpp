@@ -4,7 +4,6 @@
 
 #include "ansi_text.h"
 #include "contest_dates.h"
-#include "databases.h"
 #include "spanish_order.h"
 
 namespace kvt {
@@ -39,9 +38,8 @@ QString named(const Contest& contest) {
   return QStringLiteral("El concurso %1").arg(contest.code.trimmed());
 }
 
-std::optional<std::vector<Contest>> readAll(RecordSet& set, const QString& connection,
-                                                   const QString& statement) {
-  if (!set.open(connection, statement)) return std::nullopt;
+std::optional<std::vector<Contest>> readAll(RecordSet& set, bool opened) {
+  if (!opened) return std::nullopt;
   std::vector<Contest> contests;
   for (set.moveFirst(); !set.eof(); set.moveNext()) contests.push_back(current(set));
   return contests;
@@ -57,9 +55,7 @@ std::pair<int, qint64> dateRank(const QVariant& stored) {
 }  // namespace
 
 bool ContestRegister::list(ContestOrder order) {
-  auto contests = readAll(set_, connection_, order == ContestOrder::Code
-                                    ? QStringLiteral("select * from concurso order by cocodigo")
-                                    : QStringLiteral("select * from concurso"));
+  auto contests = readAll(set_, open(set_, order == ContestOrder::Code ? kCode : QString()));
   contests_ = contests ? std::move(*contests) : std::vector<Contest>();
   if (order == ContestOrder::Date) {
     // Stable: equal dates keep the order in which the contests were added.
@@ -73,17 +69,9 @@ bool ContestRegister::list(ContestOrder order) {
   return contests.has_value();
 }
 
-const Contest* ContestRegister::find(std::int64_t id) const {
-  for (const Contest& contest : contests_) {
-    if (contest.id == id) return &contest;
-  }
-  return nullptr;
-}
-
 std::optional<Contest> ContestRegister::findCode(const QString& code) {
   RecordSet set;
-  if (!set.open(connection_, QStringLiteral("select * from concurso order by cocodigo")))
-    return std::nullopt;
+  if (!open(set, kCode)) return std::nullopt;
   set.findFirst({kCode, Criterion::Test::TrimmedEquals, code});
   if (set.noMatch()) return std::nullopt;
   return current(set);
@@ -93,7 +81,7 @@ QString ContestRegister::codeRefusal(const QString& code, std::int64_t contest) 
   const QString wanted = code.trimmed();
   if (wanted.isEmpty()) return QStringLiteral("Escriba el código del concurso.");
   RecordSet set;
-  const auto all = readAll(set, connection_, QStringLiteral("select * from concurso"));
+  const auto all = readAll(set, open(set));
   if (!all) return set.lastError();
   for (const Contest& other : *all) {
     if (other.id != contest && equalsIgnoringCase(other.code.trimmed(), wanted))
@@ -102,25 +90,16 @@ QString ContestRegister::codeRefusal(const QString& code, std::int64_t contest) 
   return {};
 }
 
-bool ContestRegister::ready() {
-  return set_.isOpen() || set_.open(connection_, QStringLiteral("select * from concurso"));
-}
-
 Saved ContestRegister::add(const ContestEntry& entry) {
-  const qint64 id = ready() ? set_.add(entryValues(entry)) : 0;
-  return savedOf(id != 0 ? Written::Done : Written::Failed, id, {}, false, set_);
+  return addRecord(entryValues(entry));
 }
 
 Saved ContestRegister::change(const Contest& listed, const ContestEntry& entry) {
-  if (!ready()) return savedOf(Written::Failed, 0, {}, false, set_);
-  return savedOf(set_.change(listed.id, listedValues(listed), entryValues(entry)), listed.id,
-                 named(listed), false, set_);
+  return changeRecord(listed.id, listedValues(listed), entryValues(entry), named(listed));
 }
 
 Saved ContestRegister::remove(const Contest& listed) {
-  if (!ready()) return savedOf(Written::Failed, 0, {}, true, set_);
-  return savedOf(set_.remove(listed.id, listedValues(listed)), listed.id, named(listed), true,
-                 set_);
+  return removeRecord(listed.id, listedValues(listed), named(listed));
 }
 
 std::optional<QDate> contestDate(const QVariant& stored) {

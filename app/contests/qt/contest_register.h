@@ -37,18 +37,18 @@ struct ContestEntry {
 
 enum class ContestOrder { Code, Date };
 
-class ContestRegister {
+class ContestRegister : public TableRegister {
  public:
   // On the club's database, or on another connection to its file (as another program has).
-  explicit ContestRegister(QString connection = kPalConnection) : connection_(std::move(connection)) {}
+  explicit ContestRegister(QString connection = kPalConnection)
+      : TableRegister(std::move(connection), QStringLiteral("concurso")) {}
 
   // Reads every contest in that order: by code, in Spanish order; by release date, in calendar
   // order after the contests without one (Null first, then values that are no date). False, with
   // error(), when the table could not be read.
   bool list(ContestOrder order);
   const std::vector<Contest>& contests() const { return contests_; }
-  const Contest* find(std::int64_t id) const;
-  QString error() const { return set_.lastError(); }
+  const Contest* find(std::int64_t id) const { return findById(contests_, id); }
 
   // The contest whose code, trimmed, is the code (letter case not counting), as the reading screen
   // looks it up; none when there is none.
@@ -63,10 +63,6 @@ class ContestRegister {
   Saved remove(const Contest& listed);
 
  private:
-  bool ready();
-
-  QString connection_;
-  RecordSet set_;
   std::vector<Contest> contests_;
 };
 

@@ -32,17 +32,17 @@ struct MemberEntry {
 
 enum class MemberOrder { Licence, Name };
 
-class MemberRegister {
+class MemberRegister : public TableRegister {
  public:
   // On the club's database, or on another connection to its file (as another program has).
-  explicit MemberRegister(QString connection = kPalConnection) : connection_(std::move(connection)) {}
+  explicit MemberRegister(QString connection = kPalConnection)
+      : TableRegister(std::move(connection), QStringLiteral("socios")) {}
 
   // Reads every member in that order: by licence, by the number at its start (none counts as 0);
   // by name, in Spanish order. False, with error(), when the table could not be read.
   bool list(MemberOrder order);
   const std::vector<Member>& members() const { return members_; }
-  const Member* find(std::int64_t id) const;
-  QString error() const { return set_.lastError(); }
+  const Member* find(std::int64_t id) const { return findById(members_, id); }
 
   // The member whose licence, trimmed, is the licence (letter case not counting), as the reading
   // screen looks him up; none when there is none.
@@ -61,11 +61,6 @@ class MemberRegister {
   Saved removeAll();
 
  private:
-  // The table is open for writing.
-  bool ready();
-
-  QString connection_;
-  RecordSet set_;
   std::vector<Member> members_;
 };
 

@@ -224,14 +224,11 @@ void Socio1::fillList(std::int64_t selected) {
 }
 
 bool Socio1::written(const Saved& saved) {
-  if (saved.done()) return true;
-  showWarning(this, saved.refusal);
-  if (saved.listAgain) {
+  return writtenOrTold(this, saved, [this] {
     Frame6->hide();
     fillList();
     setToolbarState();
-  }
-  return false;
+  });
 }
 
 void Socio1::chooseOrder(MemberOrder order) {

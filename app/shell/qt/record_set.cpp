@@ -176,16 +176,10 @@ bool RecordSet::update() {
   if (change_ == Change::None)
     return fail(QStringLiteral("grabar en la tabla %1"),
                 QStringLiteral("no se ha empezado ningún cambio"));
-  FieldValues values, read;
-  for (std::size_t i = 0; i < table_->fields.size(); ++i) {
-    const QString name = QLatin1String(table_->fields[i].name);
-    values << FieldValue{name, buffer_.values[static_cast<int>(i)]};
-    if (change_ == Change::Editing) read << FieldValue{name, read_[static_cast<int>(i)]};
-  }
   const bool adding = change_ == Change::Adding;
   change_ = Change::None;
-  if (adding) return add(values) != 0;
-  return change(buffer_.id, read, values) == Written::Done;
+  if (adding) return add(fieldsOf(buffer_.values)) != 0;
+  return change(buffer_.id, fieldsOf(read_), fieldsOf(buffer_.values)) == Written::Done;
 }
 
 void RecordSet::cancelUpdate() {
@@ -196,30 +190,18 @@ bool RecordSet::remove() {
   const Row* row = current();
   if (row == nullptr)
     return fail(QStringLiteral("borrar en la tabla %1"), QStringLiteral("no hay registro actual"));
-  FieldValues read;
-  for (std::size_t i = 0; i < table_->fields.size(); ++i)
-    read << FieldValue{QLatin1String(table_->fields[i].name), row->values[static_cast<int>(i)]};
-  return remove(row->id, read) == Written::Done;
+  return remove(row->id, fieldsOf(row->values)) == Written::Done;
 }
 
 Written RecordSet::change(qint64 id, const FieldValues& wasRead, const FieldValues& values) {
-  QString clause;
-  QVariantList bound;
-  QStringList assigned;
-  QVariantList assignedValues;
-  for (const FieldValue& value : values) {
-    const int index = fieldIndex(value.field);
-    if (index < 0) {
-      fail(QStringLiteral("grabar en la tabla %1"), QStringLiteral("no tiene el campo ") + value.field);
-      return Written::Failed;
-    }
-    assigned << QLatin1String(table_->fields[index].name) + QStringLiteral(" = ?");
-    assignedValues << toDatabase(value.value, table_->fields[index].type);
-  }
-  if (!stateRead(id, wasRead, clause, bound)) return Written::Failed;
+  QStringList assigned, tests;
+  QVariantList assignedValues, bound;
+  if (!resolve(values, false, assigned, assignedValues) || !stateRead(id, wasRead, tests, bound))
+    return Written::Failed;
   QSqlQuery query(QSqlDatabase::database(connection_, false));
-  query.prepare(QStringLiteral("update %1 set %2 where %3")
-                    .arg(QLatin1String(table_->name), assigned.join(QStringLiteral(", ")), clause));
+  query.prepare(QStringLiteral("update %1 set %2 = ? where %3")
+                    .arg(QLatin1String(table_->name), assigned.join(QStringLiteral(" = ?, ")),
+                         tests.join(QStringLiteral(" and "))));
   for (const QVariant& value : assignedValues + bound) query.addBindValue(value);
   if (!query.exec()) {
     fail(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
@@ -231,11 +213,12 @@ Written RecordSet::change(qint64 id, const FieldValues& wasRead, const FieldValu
 }
 
 Written RecordSet::remove(qint64 id, const FieldValues& wasRead) {
-  QString clause;
+  QStringList tests;
   QVariantList bound;
-  if (!stateRead(id, wasRead, clause, bound)) return Written::Failed;
+  if (!stateRead(id, wasRead, tests, bound)) return Written::Failed;
   QSqlQuery query(QSqlDatabase::database(connection_, false));
-  query.prepare(QStringLiteral("delete from %1 where %2").arg(QLatin1String(table_->name), clause));
+  query.prepare(QStringLiteral("delete from %1 where %2")
+                    .arg(QLatin1String(table_->name), tests.join(QStringLiteral(" and "))));
   for (const QVariant& value : bound) query.addBindValue(value);
   if (!query.exec()) {
     fail(QStringLiteral("borrar en la tabla %1"), query.lastError().text());
@@ -250,21 +233,9 @@ Written RecordSet::remove(qint64 id, const FieldValues& wasRead) {
 }
 
 qint64 RecordSet::add(const FieldValues& values) {
-  if (table_ == nullptr) {
-    fail(QStringLiteral("grabar en la tabla"), QStringLiteral("no está abierta"));
-    return 0;
-  }
   QStringList names;
   QVariantList bound;
-  for (const FieldValue& value : values) {
-    const int index = fieldIndex(value.field);
-    if (index < 0) {
-      fail(QStringLiteral("grabar en la tabla %1"), QStringLiteral("no tiene el campo ") + value.field);
-      return 0;
-    }
-    names << QLatin1String(table_->fields[index].name);
-    bound << toDatabase(value.value, table_->fields[index].type);
-  }
+  if (!resolve(values, false, names, bound)) return 0;
   QSqlQuery query(QSqlDatabase::database(connection_, false));
   query.prepare(QStringLiteral("insert into %1 (%2) values (%3)")
                     .arg(QLatin1String(table_->name), names.join(QStringLiteral(", ")),
@@ -279,26 +250,38 @@ qint64 RecordSet::add(const FieldValues& values) {
   return id;
 }
 
-bool RecordSet::stateRead(qint64 id, const FieldValues& wasRead, QString& clause,
-                          QVariantList& bound) {
-  if (table_ == nullptr) {
-    fail(QStringLiteral("grabar en la tabla"), QStringLiteral("no está abierta"));
-    return false;
-  }
-  QStringList tests{QStringLiteral("id = ?")};
-  bound = {id};
-  for (const FieldValue& value : wasRead) {
+FieldValues RecordSet::fieldsOf(const QVector<QVariant>& values) const {
+  FieldValues fields;
+  for (std::size_t i = 0; i < table_->fields.size(); ++i)
+    fields << FieldValue{QLatin1String(table_->fields[i].name), values[static_cast<int>(i)]};
+  return fields;
+}
+
+bool RecordSet::resolve(const FieldValues& values, bool skipYesNo, QStringList& names,
+                        QVariantList& bound) {
+  if (table_ == nullptr) return fail(QStringLiteral("grabar en la tabla"), QStringLiteral("no está abierta"));
+  for (const FieldValue& value : values) {
     const int index = fieldIndex(value.field);
-    if (index < 0) {
-      fail(QStringLiteral("grabar en la tabla %1"), QStringLiteral("no tiene el campo ") + value.field);
-      return false;
-    }
-    if (table_->fields[index].type == FieldType::YesNo) continue;
-    tests << QLatin1String(table_->fields[index].name) + QStringLiteral(" is ?");
-    // Null binds as Null, so "is" matches it.
-    bound << toDatabase(value.value, table_->fields[index].type);
+    if (index < 0)
+      return fail(QStringLiteral("grabar en la tabla %1"),
+                  QStringLiteral("no tiene el campo ") + value.field);
+    const FieldSpec& field = table_->fields[index];
+    if (skipYesNo && field.type == FieldType::YesNo) continue;
+    names << QLatin1String(field.name);
+    bound << toDatabase(value.value, field.type);
   }
-  clause = tests.join(QStringLiteral(" and "));
+  return true;
+}
+
+bool RecordSet::stateRead(qint64 id, const FieldValues& wasRead, QStringList& tests,
+                          QVariantList& bound) {
+  QStringList names;
+  QVariantList values;
+  if (!resolve(wasRead, true, names, values)) return false;
+  // "is" matches Null with Null, which "=" does not.
+  tests = QStringList{QStringLiteral("id")} + names;
+  for (QString& test : tests) test += QStringLiteral(" is ?");
+  bound = QVariantList{id} + values;
   return true;
 }
 

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -106,9 +107,12 @@ class RecordSet {
   enum class Change { None, Adding, Editing };
 
   int fieldIndex(const QString& field) const;
-  // A where clause "id = ? and f is ? ..." and its values, for the record as it was read; empty
-  // when a field is unknown.
-  bool stateRead(qint64 id, const FieldValues& wasRead, QString& clause, QVariantList& bound);
+  FieldValues fieldsOf(const QVector<QVariant>& values) const;
+  // The table's names of the fields and their values as the database takes them; false, with
+  // lastError(), for a field the table does not have.
+  bool resolve(const FieldValues& values, bool skipYesNo, QStringList& names, QVariantList& bound);
+  // The tests "id is ?", "f is ?" ... and their values that find the record as it was read.
+  bool stateRead(qint64 id, const FieldValues& wasRead, QStringList& tests, QVariantList& bound);
   Written conflictOf(qint64 id);
   // what: the operation, with %1 for the table's name.
   bool fail(const QString& what, const QString& reason);

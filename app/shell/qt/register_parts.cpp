@@ -133,6 +133,13 @@ bool showSearchResult(QTreeWidget* list, QTreeWidgetItem* found, QLineEdit* patt
   return true;
 }
 
+bool writtenOrTold(QWidget* screen, const Saved& saved, const std::function<void()>& listAgain) {
+  if (saved.done()) return true;
+  showWarning(screen, saved.refusal);
+  if (saved.listAgain) listAgain();
+  return false;
+}
+
 QWidget* hintPanel(QWidget* parent, const QStringList& hints) {
   QGroupBox* panel = hiddenPanel(parent, "Frame2");
   auto* layout = new QHBoxLayout(panel);

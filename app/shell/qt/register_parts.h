@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+#include <functional>
+
+#include "register_write.h"
 
 class QAction;
 class QGroupBox;
@@ -68,6 +71,10 @@ void closeSearchPanel(QGroupBox* search, QGroupBox* order);
 // without one "No se ha encontrado" is told and the pattern takes the focus again, the panel
 // staying open. True when a row was found.
 bool showSearchResult(QTreeWidget* list, QTreeWidgetItem* found, QLineEdit* pattern);
+
+// Tells the user why a write was not done; when the list is stale, listAgain reads it again.
+// True when the write was done.
+bool writtenOrTold(QWidget* screen, const Saved& saved, const std::function<void()>& listAgain);
 
 // The key hints, one label each, hidden until Ctrl is pressed.
 QWidget* hintPanel(QWidget* parent, const QStringList& hints);
