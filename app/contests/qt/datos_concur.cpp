@@ -156,7 +156,7 @@ DatosConcur::DatosConcur(QWidget* parent) : QWidget(parent, Qt::Window) {
                            static_cast<QWidget*>(ListView1)}) {
     watched->installEventFilter(this);
   }
-  connect(Command6, &QPushButton::clicked, this, [this] { readClock(objectName()); });
+  connect(Command6, &QPushButton::clicked, this, [this] { readClock(*this, objectName()); });
   connect(Command1, &QPushButton::clicked, this, &DatosConcur::writeFile);
   connect(col3, &QAction::triggered, this, &DatosConcur::otherMember);
   connect(col6, &QAction::triggered, this, &DatosConcur::otherContest);
