@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev                           # the fuzz targets (libFuzzer)
   poppler-utils cups printer-driver-cups-pdf         # reading printed PDFs; a print server
   qt6-base-dev libqt6sql6-sqlite                     # the desktop program
+  qt6-translations-l10n                              # Qt's own buttons and dialogs in Spanish
   "$@"
 )
 

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <QTranslator>
+#include <cstdio>
 
 #include "concurso1.h"
 #include "databases.h"
@@ -29,6 +31,12 @@ void offerScreens(frmMain& main) {
 int runQuorKVT(const QString& programFolder, const std::function<void(frmMain&)>& whenShown) {
   QApplication::setApplicationName(QStringLiteral("QuorKVT"));
   keepWindowsOnScreen();
+  QTranslator spanish;
+  if (!speakSpanish(spanish, programFolder)) {
+    std::fputs("QuorKVT: no se han encontrado las traducciones de Qt al español (qtbase_es.qm); "
+               "los botones de Qt saldrán en inglés.\n",
+               stderr);
+  }
   int status = 1;
   {
     frmMain main;

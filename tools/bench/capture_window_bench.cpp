@@ -21,6 +21,7 @@
 #include "app_state.h"
 #include "capture_text.h"
 #include "databases.h"
+#include "datos_concur.h"
 #include "frm_kvt_monitor.h"
 #include "link_binding.h"
 #include "printouts.h"
@@ -66,7 +67,8 @@ int main(int argc, char** argv) {
   quorclock::PtyClock clock(8);
   kvt::puertoCom = QStringLiteral("8");
   kvt::pedirImpresora = QStringLiteral("0");
-  kvt::frmKVTmonitor* monitor = kvt::readClock(QStringLiteral("DatosConcur"));
+  kvt::DatosConcur reading;
+  kvt::frmKVTmonitor* monitor = kvt::readClock(reading, reading.objectName());
   if (!clock.waitUntilOpened(std::chrono::seconds(2))) {
     std::fprintf(stderr, "the capture did not start\n");
     return 1;

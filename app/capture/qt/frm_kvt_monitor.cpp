@@ -102,7 +102,7 @@ frmKVTmonitor* openCaptureWindow() {
   return nullptr;
 }
 
-frmKVTmonitor* readClock(const QString& screenName) {
+frmKVTmonitor* readClock(ReadingScreen& screen, const QString& screenName) {
   // One capture window: a second one would split the printout between them.
   if (frmKVTmonitor* open = openCaptureWindow()) {
     if (open->formu != screenName) {
@@ -130,10 +130,13 @@ frmKVTmonitor* readClock(const QString& screenName) {
       showPlain(nullptr, QStringLiteral("KVT open failed"));
   }
   opening = false;
-  return new frmKVTmonitor;
+  return new frmKVTmonitor(screen);
 }
 
-frmKVTmonitor::frmKVTmonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
+frmKVTmonitor::frmKVTmonitor(ReadingScreen& screen, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      callerWindow_(dynamic_cast<QWidget*>(&screen)),
+      callerScreen_(&screen) {
   setObjectName(QStringLiteral("frmKVTmonitor"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("Printer Monitor"));
@@ -200,8 +203,7 @@ frmKVTmonitor::frmKVTmonitor(QWidget* parent) : QWidget(parent, Qt::Window) {
   link::regUpdateProc(&link::NuevaLinea);
   EstiloForm(this);
   show();
-  const ReadingScreen* screen = caller();
-  Label1->setText(promptFor(formllama, screen != nullptr ? screen->askedList() : std::nullopt));
+  Label1->setText(promptFor(formllama, screen.askedList()));
 }
 
 frmKVTmonitor::~frmKVTmonitor() {
@@ -238,7 +240,7 @@ void frmKVTmonitor::store(const std::string& line) {
 }
 
 ReadingScreen* frmKVTmonitor::caller() const {
-  return findReadingScreen(formu);
+  return callerWindow_ ? callerScreen_ : nullptr;
 }
 
 void frmKVTmonitor::cancel() {
@@ -265,7 +267,8 @@ void frmKVTmonitor::ProcesaListado() {
 }
 
 void frmKVTmonitor::GrabaImpreso() {
-  const ReadingScreen* contest = findReadingScreen(QStringLiteral("DatosConcur"));
+  // The contest screen's code and licence name the file; the pigeon screen has none.
+  const ReadingScreen* contest = caller();
   const SavedCapture saved = saveCapture(
       capture_, savedCaptureRoot(toAnsi(rsConfig.value(QStringLiteral("confmsdos")).toString())),
                                          toAnsi(contest ? contest->contestCode() : QString()),

@@ -4,6 +4,7 @@
 // and load a saved one.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <optional>
 #include <string>
@@ -28,7 +29,7 @@ inline QString rutafichero;  // the file last chosen with "Archivo"
 // Gives that window. While a capture window is open it only brings that one to the front and
 // starts nothing (none while the first press is still choosing the printer).
 class frmKVTmonitor;
-frmKVTmonitor* readClock(const QString& screenName);
+frmKVTmonitor* readClock(ReadingScreen& screen, const QString& screenName);
 // The capture window on the screen, or none.
 frmKVTmonitor* openCaptureWindow();
 
@@ -36,8 +37,9 @@ class frmKVTmonitor : public QWidget {
   Q_OBJECT
 
  public:
-  // Loads the window for the reading screen named by formllama and starts taking lines in.
-  explicit frmKVTmonitor(QWidget* parent = nullptr);
+  // Loads the window for the reading screen that opened it, named by formllama, and starts taking
+  // lines in. The screen may close before the window does; the window then fills nothing.
+  explicit frmKVTmonitor(ReadingScreen& screen, QWidget* parent = nullptr);
   ~frmKVTmonitor() override;
 
   // "Cancelar": the capture text into the reading screen.
@@ -82,6 +84,8 @@ class frmKVTmonitor : public QWidget {
   void cancel();
   ReadingScreen* caller() const;
 
+  QPointer<QWidget> callerWindow_;  // the reading screen's window, while it lives
+  ReadingScreen* callerScreen_;
   std::optional<StoringRule> rule_;  // none when the window was opened by no reading screen
   CaptureText capture_;
   char buflinea[132] = {};

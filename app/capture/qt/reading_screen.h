@@ -11,7 +11,6 @@
 class QLabel;
 class QLineEdit;
 class QTreeWidget;
-class QWidget;
 
 namespace kvt {
 
@@ -27,8 +26,5 @@ class ReadingScreen {
   virtual QString contestCode() const { return {}; }
   virtual QString licence() const { return {}; }
 };
-
-// The open reading screen of that name ("DatosConcur" or "DatosPalo"), or none.
-ReadingScreen* findReadingScreen(const QString& name);
 
 }  // namespace kvt

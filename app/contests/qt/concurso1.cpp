@@ -14,10 +14,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "ansi_text.h"
 #include "app_state.h"
-#include "contest_dates.h"
-#include "databases.h"
 #include "form_keys.h"
 #include "frm_main.h"
 #include "messages.h"
@@ -34,19 +31,6 @@ QLineEdit* dateBox(const char* name) {
   QLineEdit* box = panelBox(name);
   box->setInputMask(QStringLiteral("00/00/0000;_"));
   return box;
-}
-
-bool isBlankMask(const QString& text) {
-  return text == QLatin1String("__/__/____");
-}
-
-// The date of a box, Null for an empty one; none for a text that is no date.
-std::optional<QVariant> boxDate(const QLineEdit* box) {
-  const QString text = box->displayText();
-  if (isBlankMask(text)) return QVariant();
-  const auto date = readDayMonthYear(toAnsi(text));
-  if (!date) return std::nullopt;
-  return QVariant(QDate(date->year, date->month, date->day));
 }
 
 }  // namespace
@@ -160,21 +144,33 @@ bool Concurso1::eventFilter(QObject* watched, QEvent* event) {
         hasContests()) {
       const int at = ListView1->indexOfTopLevelItem(current);
       const int next = key == Qt::Key_Down ? std::min(at + 1, rows - 1) : std::max(at - 1, 0);
-      wactual = rowTag(ListView1->topLevelItem(next)).trimmed();
+      wactual = ListView1->topLevelItem(next)->text(0).trimmed();
     }
   }
   return QDialog::eventFilter(watched, event);
 }
 
 bool Concurso1::hasContests() const {
-  return rsConcurso.recordCount() > 0;
+  return !contests_.contests().empty();
 }
 
-void Concurso1::fillList() {
-  if (!fillContestList(ListView1, order_)) return;
+void Concurso1::fillList(std::int64_t selected) {
+  fillContestList(ListView1, contests_, order_, selected);
+  if (selected != 0 && selectedRow(ListView1) != nullptr) {
+    position_ = ListView1->indexOfTopLevelItem(selectedRow(ListView1)) + 1;
+    return;
+  }
   if (wactual.isEmpty()) position_ = 1;
   if (position_ >= 1 && position_ <= ListView1->topLevelItemCount())
     selectRow(ListView1, ListView1->topLevelItem(position_ - 1));
+}
+
+bool Concurso1::written(const Saved& saved) {
+  return writtenOrTold(this, saved, [this] {
+    Frame6->hide();
+    fillList();
+    setToolbarState();
+  });
 }
 
 void Concurso1::chooseOrder(ContestOrder order) {
@@ -195,37 +191,51 @@ void Concurso1::setToolbarState() {
 
 void Concurso1::add() {
   modoEdicion = false;
+  changed_.reset();
   Frame6->show();
   Text6->setFocus();
 }
 
 void Concurso1::modify() {
   modoEdicion = true;
-  if (!hasContests()) return;
-  QTreeWidgetItem* row = selectedRow(ListView1);
-  if (row == nullptr) return;
-  modifiedCode_ = rowTag(row).trimmed();
-  Text6->setText(modifiedCode_);
-  Text5->setText(row->text(kNameColumn));
-  // The stored dates, whole: the list shows only two digits of the year.
-  const auto fullDate = [row](int column) {
-    return row->data(column, Qt::UserRole).toDate().toString(QStringLiteral("dd/MM/yyyy"));
+  const Contest* contest = selectedContest(ListView1, contests_);
+  if (contest == nullptr) return;
+  changed_ = *contest;
+  Text6->setText(contest->code.trimmed());
+  Text5->setText(contest->name.toString().trimmed().toUpper());
+  // The whole dates: the list shows only two digits of the year.
+  const auto panelText = [](const QVariant& stored) {
+    const std::optional<QDate> date = contestDate(stored);
+    return date ? date->toString(QStringLiteral("dd/MM/yyyy")) : QString();
   };
-  Text18->setText(fullDate(kEncesteColumn));
-  Text20->setText(fullDate(kSueltaColumn));
+  Text18->setText(panelText(contest->basketing));
+  Text20->setText(panelText(contest->release));
+  givenBasketing_ = Text18->displayText();
+  givenRelease_ = Text20->displayText();
   Frame6->show();
   Text6->setFocus();
 }
 
 void Concurso1::save() {
-  const QString code = Text6->text().trimmed();
-  if (code.isEmpty()) {
-    showNotice(this, QStringLiteral("Escriba el código del concurso."), QStringLiteral("Aviso"));
+  // A code left as it was shown keeps what is stored and is no new claim on a code that another
+  // contest may share with it.
+  const bool codeKept = changed_ && Text6->text() == changed_->code.trimmed();
+  const QString code = codeKept ? changed_->code : Text6->text();
+  const std::int64_t contest = changed_ ? changed_->id : 0;
+  if (const QString refusal = codeKept ? QString() : contests_.codeRefusal(code, contest);
+      !refusal.isEmpty()) {
+    showNotice(this, refusal, QStringLiteral("Aviso"));
     Text6->setFocus();
     return;
   }
-  const std::optional<QVariant> enceste = boxDate(Text18);
-  const std::optional<QVariant> suelta = boxDate(Text20);
+  // A new contest has nothing stored: an empty box stays Null.
+  const QString blank = QStringLiteral("__/__/____");
+  const std::optional<QVariant> enceste =
+      panelDate(Text18->displayText(), changed_ ? givenBasketing_ : blank,
+                changed_ ? changed_->basketing : QVariant());
+  const std::optional<QVariant> suelta =
+      panelDate(Text20->displayText(), changed_ ? givenRelease_ : blank,
+                changed_ ? changed_->release : QVariant());
   for (const auto& [date, box, name] :
        {std::tuple{enceste, Text18, "enceste"}, std::tuple{suelta, Text20, "suelta"}}) {
     if (!date) {
@@ -238,77 +248,35 @@ void Concurso1::save() {
       return;
     }
   }
-
-  RecordSet contests;
-  if (!contests.open(kPalConnection, QStringLiteral("select * from concurso order by cocodigo"))) {
-    showWarning(this, contests.lastError());
-    return;
-  }
-  // Two contests with one code could not both be read: the reading screen finds the first.
-  for (contests.moveFirst(); !contests.eof(); contests.moveNext()) {
-    const QString stored = contests.value(QStringLiteral("cocodigo")).toString().trimmed();
-    const bool itself = modoEdicion && stored.compare(modifiedCode_, Qt::CaseInsensitive) == 0;
-    if (!itself && stored.compare(code, Qt::CaseInsensitive) == 0) {
-      showNotice(this, QStringLiteral("Ya existe un concurso con el código %1.").arg(code),
-                 QStringLiteral("Aviso"));
-      Text6->setFocus();
-      return;
-    }
-  }
-  if (modoEdicion) {
-    contests.findFirst({QStringLiteral("cocodigo"), Criterion::Test::TrimmedEquals, modifiedCode_});
-    if (contests.noMatch() || !contests.edit()) {
-      showWarning(this, QStringLiteral("El concurso %1 ya no está en la base de datos; no se ha "
-                                       "modificado nada.")
-                            .arg(modifiedCode_));
-      Frame6->hide();
-      fillList();
-      setToolbarState();
-      return;
-    }
-  } else {
-    contests.addNew();
-  }
-  contests.setValue(QStringLiteral("cocodigo"), code);
-  contests.setValue(QStringLiteral("conombre"), Text5->text().toUpper());
-  contests.setValue(QStringLiteral("cofecha"), *suelta);
-  contests.setValue(QStringLiteral("coenceste"), *enceste);
-  if (!contests.update()) {
-    contests.cancelUpdate();
-    showWarning(this, contests.lastError());
-    return;
-  }
+  const ContestEntry entry{code, Text5->text(), *suelta, *enceste};
+  const Saved saved = changed_ ? contests_.change(*changed_, entry) : contests_.add(entry);
+  if (!written(saved)) return;
   Frame6->hide();
-  fillList();
+  changed_.reset();
+  fillList(saved.id);
   setToolbarState();
+  ListView1->setFocus();
 }
 
 void Concurso1::remove() {
   if (!hasContests()) return;
   QTreeWidgetItem* row = selectedRow(ListView1);
-  if (row == nullptr) return;
-  const QString code = rowTag(row).trimmed();
+  const Contest* listed = selectedContest(ListView1, contests_);
+  if (row == nullptr || listed == nullptr) return;
+  const Contest contest = *listed;
   position_ = ListView1->indexOfTopLevelItem(row) + 1;
   if (!askYesNo(this, QStringLiteral("¿Desea Borrar el Concurso?"), QStringLiteral("Atención"))) {
     selectRow(ListView1, row);
     ListView1->setFocus();
     return;
   }
-  rsConcurso.findFirst({QStringLiteral("cocodigo"), Criterion::Test::TrimmedEquals, code});
-  if (rsConcurso.noMatch()) {
-    showWarning(this, QStringLiteral("El concurso %1 no está en la base de datos; no se ha "
-                                     "borrado nada.")
-                          .arg(code));
-    return;
-  }
-  if (!rsConcurso.remove()) {
-    showWarning(this, rsConcurso.lastError());
-    return;
-  }
-  delete row;
-  QTreeWidgetItem* selected = ListView1->currentItem();
-  position_ = selected != nullptr ? ListView1->indexOfTopLevelItem(selected) + 1 : 1;
-  selectRow(ListView1, selected);
+  if (!written(contests_.remove(contest))) return;
+  const int removedAt = position_;
+  fillList();
+  // The row that took the removed one's place, or the last one.
+  const int rows = ListView1->topLevelItemCount();
+  position_ = std::min(removedAt, std::max(rows, 1));
+  if (rows > 0) selectRow(ListView1, ListView1->topLevelItem(position_ - 1));
   ListView1->setFocus();
 }
 

@@ -51,7 +51,11 @@ class Concurso1 : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void fillList();
+  // Lists the register again; the contest of that identity is selected and shown, else the row at
+  // the remembered position.
+  void fillList(std::int64_t selected = 0);
+  // Tells why a write was not done; a stale list is read again.
+  bool written(const Saved& saved);
   void chooseOrder(ContestOrder order);
   void setToolbarState();
   void add();
@@ -64,8 +68,13 @@ class Concurso1 : public QDialog {
   bool hasContests() const;
 
   ContestOrder order_ = ContestOrder::Code;
-  int position_ = 1;      // the remembered row, counted from 1
-  QString modifiedCode_;  // the code of the contest being changed
+  int position_ = 1;  // the remembered row, counted from 1
+  ContestRegister contests_;  // the register as the list shows it
+  // The contest being changed, as it was listed; none while one is added.
+  std::optional<Contest> changed_;
+  // What the date boxes were given for the contest being changed.
+  QString givenBasketing_;
+  QString givenRelease_;
 };
 
 }  // namespace kvt

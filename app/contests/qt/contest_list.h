@@ -4,15 +4,15 @@
 
 #include <QString>
 
+#include "contest_register.h"
+
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
 namespace kvt {
 
-enum class ContestOrder { Code, Date };
-
-// The columns of a row after the code; the date columns also hold the stored date whole.
+// The columns of a row after the code.
 constexpr int kNameColumn = 1;
 constexpr int kEncesteColumn = 2;
 constexpr int kSueltaColumn = 3;
@@ -23,11 +23,16 @@ ContestOrder configuredContestOrder();
 // A list with the contest columns: the code, "Nombre", "Enceste", "Suelta".
 QTreeWidget* contestList(QWidget* parent);
 
-// Opens rsConcurso again in that order and, when it holds contests, lists one row per contest:
-// the code as text and tag (trimmed in code order), the name, the basketing and the release date
-// as dd/mm/yy (the whole date as the cells' user data). An empty table leaves the list as it was;
-// the result tells whether rows were listed.
-bool fillContestList(QTreeWidget* list, ContestOrder order);
+// Reads the contests in that order and lists one row per contest: the code (trimmed in code
+// order) upper-cased, the name, the basketing and the release date as dd/mm/yy (a value that is
+// no date as it is); each row knows its contest's identity. The contest of that identity is
+// selected and shown, when it is listed. A failure to read is told to the user and leaves the list
+// empty; the result is then false.
+bool fillContestList(QTreeWidget* list, ContestRegister& contests, ContestOrder order,
+                     std::int64_t selected = 0);
+
+// The contest the selected row was listed from, or none.
+const Contest* selectedContest(const QTreeWidget* list, const ContestRegister& contests);
 
 // The first row, in list order, that the typed pattern finds; none when there is none. By code,
 // the row whose code is the pattern, trimmed, as a whole; by date, the row with a date or name

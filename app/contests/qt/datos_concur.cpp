@@ -22,14 +22,17 @@
 #include "app_state.h"
 #include "asocio1.h"
 #include "civil_date.h"
+#include "contest_register.h"
 #include "contest_file.h"
 #include "databases.h"
 #include "form_keys.h"
 #include "frm_kvt_monitor.h"
 #include "frm_main.h"
 #include "listing_rows.h"
+#include "member_register.h"
 #include "messages.h"
 #include "register_parts.h"
+#include "register_write.h"
 #include "unsaved_pigeons.h"
 
 namespace kvt {
@@ -48,13 +51,6 @@ QLineEdit* box(QWidget* parent, const char* name) {
   return edit;
 }
 
-// A register's value as the screen shows it: a date as dd/mm/yyyy, Null as empty.
-QString shown(const QVariant& value) {
-  if (value.typeId() == QMetaType::QDate)
-    return value.toDate().toString(QStringLiteral("dd/MM/yyyy"));
-  return value.toString();
-}
-
 // F1 without Shift, Ctrl or Alt: the help of a code or licence box.
 bool isHelpKey(const QEvent* event) {
   if (event->type() != QEvent::KeyPress) return false;
@@ -63,9 +59,10 @@ bool isHelpKey(const QEvent* event) {
          (key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
 }
 
-// A code or licence as it is looked up: trimmed, cut to five characters, trimmed again.
-QString lookupKey(const QString& typed) {
-  return typed.trimmed().left(5).trimmed();
+// The register holds no contest, as another program may have left it.
+bool noContests() {
+  ContestRegister contests;
+  return contests.list(ContestOrder::Code) && contests.contests().empty();
 }
 
 }  // namespace
@@ -160,7 +157,7 @@ DatosConcur::DatosConcur(QWidget* parent) : QWidget(parent, Qt::Window) {
                            static_cast<QWidget*>(ListView1)}) {
     watched->installEventFilter(this);
   }
-  connect(Command6, &QPushButton::clicked, this, [this] { readClock(objectName()); });
+  connect(Command6, &QPushButton::clicked, this, [this] { readClock(*this, objectName()); });
   connect(Command1, &QPushButton::clicked, this, &DatosConcur::writeFile);
   connect(col3, &QAction::triggered, this, &DatosConcur::otherMember);
   connect(col6, &QAction::triggered, this, &DatosConcur::otherContest);
@@ -201,18 +198,18 @@ bool DatosConcur::eventFilter(QObject* watched, QEvent* event) {
       close();
       return true;
     }
-    if (rsConcurso.recordCount() == 0 && key != Qt::Key_Tab && key != Qt::Key_Backtab) {
+    if (key != Qt::Key_Tab && key != Qt::Key_Backtab && noContests()) {
       showNotice(this, QStringLiteral("No Hay Concursos "), QStringLiteral("Aviso"));
     } else if (isHelpKey(event)) {
       formllama = objectName();
       AConcurso1 browser(this);
-      browser.exec();
+      if (browser.exec() == QDialog::Accepted) Text1->setText(browser.picked());
       return true;
     }
   } else if (watched == Text3 && isHelpKey(event)) {
     formllama = objectName();
     ASocio1 browser(this);
-    browser.exec();
+    if (browser.exec() == QDialog::Accepted) Text3->setText(browser.picked());
     return true;
   }
   return QWidget::eventFilter(watched, event);
@@ -264,25 +261,20 @@ void DatosConcur::contestLookup() {
   Text1->setText(Text1->text().toUpper());
   const QString code = lookupKey(Text1->text());
   if (code.isEmpty()) return;
-  rsConcurso.findFirst({QStringLiteral("cocodigo"), Criterion::Test::TrimmedEquals, code});
-  if (rsConcurso.noMatch()) {
+  const std::optional<Contest> contest = ContestRegister().findCode(code);
+  if (!contest) {
     beep();
     showPlain(this, QStringLiteral("ATENCIÓN:El concurso no existe"));
     Text1->clear();
     focusLater(Text1);
     return;
   }
-  Text2->setText(shown(rsConcurso.value(QStringLiteral("conombre"))));
-  Text5->setText(shown(rsConcurso.value(QStringLiteral("cofecha"))));
-  Text8->setText(shown(rsConcurso.value(QStringLiteral("coenceste"))));
-  // A basketing day still to come asks for the basketing list; today or past, the checking list.
-  // A contest without a basketing date counts as past.
-  const QDate fenc = rsConcurso.value(QStringLiteral("coenceste")).toDate();
-  if (fenc.isValid() && fenc > QDate::currentDate()) {
-    Option1->setChecked(true);
-  } else {
-    Option2->setChecked(true);
-  }
+  const QString shownFormat = QStringLiteral("dd/MM/yyyy");
+  Text2->setText(contest->name.toString());
+  Text5->setText(shownDate(contest->release, shownFormat));
+  Text8->setText(shownDate(contest->basketing, shownFormat));
+  (basketingToCome(contest->basketing, QDate::currentDate()) ? Option1 : Option2)
+      ->setChecked(true);
 }
 
 void DatosConcur::memberLookup() {
@@ -293,17 +285,16 @@ void DatosConcur::memberLookup() {
     focusLater(Text3);
     return;
   }
-  rsSocios.findFirst({QStringLiteral("slicencia"), Criterion::Test::TrimmedEquals, licence});
-  if (rsSocios.noMatch()) {
+  const std::optional<Member> member = MemberRegister().findLicence(licence);
+  if (!member) {
     beep();
     showPlain(this, QStringLiteral("ATENCIÓN:El socio no existe"));
     Text3->clear();
     focusLater(Text3);
     return;
   }
-  Text4->setText(rsSocios.value(QStringLiteral("snombre")).toString());
-  const QVariant clock = rsSocios.value(QStringLiteral("slicenreloj"));
-  Text7->setText(clock.isNull() ? QStringLiteral("0") : clock.toString());
+  Text4->setText(member->name.toString());
+  Text7->setText(member->clock.isNull() ? QStringLiteral("0") : member->clock.toString());
   Command6->setEnabled(true);
 }
 

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTest>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -19,6 +21,7 @@
 #include "datos_concur.h"
 #include "frm_main.h"
 #include "record_set.h"
+#include "register_parts.h"
 #include "shell_fixture.h"
 #include "widget_steps.h"
 
@@ -347,6 +350,40 @@ TEST_F(ContestRegisterTest, UpAndDownRememberTheCodeMovedTo) {
   }
 }
 
+TEST_F(ContestRegisterTest, ChangesTheSelectedOfTwoLookAlikeCodesAndKeepsDatesStoredAsText) {
+  addContest("ab", "MINUSCULAS", QDate(2009, 5, 14), QDate(2009, 5, 16));
+  {
+    QSqlQuery query(QSqlDatabase::database(kPalConnection));
+    ASSERT_TRUE(query.exec("insert into concurso (cocodigo, conombre, cofecha, coenceste) "
+                           "values ('AB', 'ANTIGUO', '16/05/2009', '__/__/____')"));
+  }
+  Concurso1 screen;
+  showActive(&screen);
+  ASSERT_EQ(columnTexts(screen.ListView1, 0), QStringList({"AB", "AB"}));
+  EXPECT_EQ(columnTexts(screen.ListView1, 3), QStringList({"16/05/09", "16/05/09"}));
+  EXPECT_EQ(columnTexts(screen.ListView1, 2), QStringList({"__/__/____", "14/05/09"}));
+  selectRow(screen.ListView1, screen.ListView1->topLevelItem(0));
+  screen.so7->trigger();
+  EXPECT_EQ(screen.Text20->text(), "16/05/2009");
+  screen.Text5->setText("cambiado");
+  screen.Command7->click();
+  EXPECT_TRUE(messages.empty());
+  QSqlQuery query(QSqlDatabase::database(kPalConnection));
+  ASSERT_TRUE(query.exec("select cocodigo, conombre, cofecha, coenceste from concurso order by id"));
+  QStringList rows;
+  while (query.next())
+    rows << QStringList{query.value(0).toString(), query.value(1).toString(),
+                        query.value(2).toString(), query.value(3).toString()}
+                .join('|');
+  EXPECT_EQ(rows, QStringList({"ab|MINUSCULAS|2009-05-16|2009-05-14",
+                               "AB|CAMBIADO|16/05/2009|__/__/____"}));
+  EXPECT_EQ(selectedRow(screen.ListView1)->text(1), "CAMBIADO");
+
+  selectRow(screen.ListView1, screen.ListView1->topLevelItem(0));
+  screen.so5->trigger();
+  EXPECT_EQ(columnTexts(screen.ListView1, 1), QStringList({"MINUSCULAS"}));
+}
+
 class ContestBrowserTest : public ContestRegisterTest {
  protected:
   // F1 in the reading screen's contest box, with the browser answered by step.
@@ -390,6 +427,13 @@ TEST_F(ContestBrowserTest, EnterOrADoubleClickPicksTheContestForTheReadingScreen
     QTest::keyClick(browser.ListView1, Qt::Key_Escape);
   });
   EXPECT_EQ(reading.Text1->text(), "C");
+}
+
+TEST_F(ContestBrowserTest, OpensWithEveryButtonAndColumnInSight) {
+  addThree();
+  AConcurso1 browser;
+  showActive(&browser);
+  EXPECT_EQ(testing::hiddenParts(browser.Toolbar1, browser.ListView1), QStringList());
 }
 
 TEST_F(ContestBrowserTest, PicksNothingForAnotherScreen) {

@@ -56,7 +56,7 @@ DatosPalo::DatosPalo(QWidget* parent) : QWidget(parent, Qt::Window) {
   layout->addWidget(Command1, 4, 1);
 
   enterMovesFocus(this);
-  connect(Command6, &QPushButton::clicked, this, [this] { readClock(objectName()); });
+  connect(Command6, &QPushButton::clicked, this, [this] { readClock(*this, objectName()); });
   connect(Command1, &QPushButton::clicked, this, &DatosPalo::writeFile);
   connect(col5, &QAction::triggered, this, &QWidget::close);
   followUnsavedPigeons(ListView1, Command1, Label35, Label4);

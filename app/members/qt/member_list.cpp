@@ -6,34 +6,17 @@
 #include "app_state.h"
 #include "databases.h"
 #include "messages.h"
-#include "record_set.h"
 #include "register_parts.h"
+#include "spanish_order.h"
 
 namespace kvt {
 
 namespace {
 
-QString membersQuery(MemberOrder order) {
-  return order == MemberOrder::Licence
-             ? QStringLiteral("select * from socios order by val(slicencia)")
-             : QStringLiteral("select * from socios order by snombre");
-}
-
 // The text begins with the word, and the word ends where a word of the text ends.
 bool beginsWithWord(const QString& text, const QString& word) {
-  if (!text.startsWith(word, Qt::CaseInsensitive)) return false;
+  if (text.size() < word.size() || !equalsIgnoringCase(text.left(word.size()), word)) return false;
   return text.size() == word.size() || !text.at(word.size()).isLetterOrNumber();
-}
-
-// The first row with a cell, from the first column to the last, that begins with the word.
-QTreeWidgetItem* rowBeginningWith(QTreeWidget* list, const QString& word, int first, int last) {
-  for (int at = 0; at < list->topLevelItemCount(); ++at) {
-    QTreeWidgetItem* row = list->topLevelItem(at);
-    for (int column = first; column <= last; ++column) {
-      if (beginsWithWord(row->text(column), word)) return row;
-    }
-  }
-  return nullptr;
 }
 
 }  // namespace
@@ -48,45 +31,50 @@ QTreeWidget* memberList(QWidget* parent) {
       parent, {QStringLiteral("Licencia"), QStringLiteral("Nombre"), QStringLiteral("Nº Reloj")});
   list->setColumnWidth(0, 90);
   list->setColumnWidth(1, 330);
+  list->setColumnWidth(2, 100);
   return list;
 }
 
-bool listMembers(QTreeWidget* list, MemberOrder order, RecordSet& members, NoClock noClock) {
+bool listMembers(QTreeWidget* list, MemberRegister& members, MemberOrder order, NoClock noClock,
+                 std::int64_t selected) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
-  const bool opened = members.open(kPalConnection, membersQuery(order));
+  const bool listed = members.list(order);
   list->clear();
   QList<QTreeWidgetItem*> rows;
-  for (members.moveFirst(); !members.eof(); members.moveNext()) {
-    const QString licence = members.value(QStringLiteral("slicencia")).toString().trimmed();
-    QString clock = members.value(QStringLiteral("slicenreloj")).toString();
+  for (const Member& member : members.members()) {
+    QString clock = member.clock.toString();
     if (clock.isEmpty() && noClock == NoClock::Blank) clock = QStringLiteral(" ");
     auto* row = new QTreeWidgetItem(
-        {licence, members.value(QStringLiteral("snombre")).toString().toUpper(), clock});
-    setRowTag(row, licence);
+        {member.licence.trimmed(), member.name.toString().toUpper(), clock});
+    setRowId(row, member.id);
     rows << row;
   }
   list->addTopLevelItems(rows);
-  if (!rows.isEmpty()) selectRow(list, rows.first());
+  QTreeWidgetItem* chosen = selected != 0 ? rowOf(list, selected) : nullptr;
+  if (chosen == nullptr && !rows.isEmpty()) chosen = rows.first();
+  if (chosen != nullptr) selectRow(list, chosen);
   QApplication::restoreOverrideCursor();
-  if (!opened) showWarning(list->window(), members.lastError());
-  return opened;
+  if (!listed) showWarning(list->window(), members.error());
+  return listed;
 }
 
-QTreeWidgetItem* findMember(QTreeWidget* list, MemberOrder order, const QString& typed) {
+const Member* selectedMember(const QTreeWidget* list, const MemberRegister& members) {
+  const QTreeWidgetItem* row = selectedRow(list);
+  return row != nullptr ? members.find(rowId(row)) : nullptr;
+}
+
+QTreeWidgetItem* findMember(QTreeWidget* list, MemberRegister& members, MemberOrder order,
+                            const QString& typed) {
   if (order == MemberOrder::Licence) {
     wbusca = typed;
-    return rowBeginningWith(list, wbusca, 0, 0);
-  }
-  wbusca = typed.trimmed() + QLatin1Char('*');
-  RecordSet byName;
-  if (!byName.open(kPalConnection, membersQuery(MemberOrder::Name))) {
-    showWarning(list->window(), byName.lastError());
+    for (int at = 0; at < list->topLevelItemCount(); ++at) {
+      if (beginsWithWord(list->topLevelItem(at)->text(0), wbusca)) return list->topLevelItem(at);
+    }
     return nullptr;
   }
-  byName.findFirst({QStringLiteral("snombre"), Criterion::Test::StartsWith, typed.trimmed()});
-  if (byName.noMatch()) return nullptr;
-  return rowBeginningWith(list, byName.value(QStringLiteral("snombre")).toString().toUpper(), 1,
-                          list->columnCount() - 1);
+  wbusca = typed.trimmed() + QLatin1Char('*');
+  const std::optional<Member> found = members.firstNamed(typed);
+  return found ? rowOf(list, found->id) : nullptr;
 }
 
 QString memberSearchStart(MemberOrder order) {

@@ -17,7 +17,6 @@
 #include <QVBoxLayout>
 
 #include "app_state.h"
-#include "databases.h"
 #include "form_keys.h"
 #include "frm_main.h"
 #include "messages.h"
@@ -176,7 +175,8 @@ bool Socio1::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::FocusOut:
       if (watched == Text5) Text5->setText(Text5->text().toUpper());
-      if (watched == Text2 && isFocusStep(event)) newLicenceLeft();
+      if (watched == Text2 && isFocusStep(event))
+        newLicenceLeft(static_cast<const QFocusEvent*>(event));
       return false;
     default:
       return false;
@@ -216,11 +216,19 @@ bool Socio1::handleKey(QObject* watched, const QKeyEvent* key) {
 }
 
 bool Socio1::hasMembers() const {
-  return members_.recordCount() > 0;
+  return !members_.members().empty();
 }
 
-void Socio1::fillList() {
-  listMembers(ListView1, order_, members_, NoClock::Blank);
+void Socio1::fillList(std::int64_t selected) {
+  listMembers(ListView1, members_, order_, NoClock::Blank, selected);
+}
+
+bool Socio1::written(const Saved& saved) {
+  return writtenOrTold(this, saved, [this] {
+    Frame6->hide();
+    fillList();
+    setToolbarState();
+  });
 }
 
 void Socio1::chooseOrder(MemberOrder order) {
@@ -242,29 +250,34 @@ void Socio1::disableToolbar() {
 
 void Socio1::startAdd() {
   disableToolbar();
-  modifying_ = false;
+  changed_.reset();
   Frame4->show();
   Text2->setFocus();
 }
 
-void Socio1::newLicenceLeft() {
+void Socio1::newLicenceLeft(const QFocusEvent* event) {
   if (Frame4->isHidden() || Text2->text().isEmpty()) return;
   setStatusText(kTitle);
   licence_ = Text2->text();
-  // "&Aceptar" checks the licence itself, and "&Cancelar" drops it: one click, no second notice.
+  // A click on "&Aceptar" checks the licence itself, and one on "&Cancelar" drops it: one click,
+  // no second notice. Tab and Enter check it here.
   const QWidget* next = QApplication::focusWidget();
-  if (next == Command3 || next == Command4) return;
-  if (!licenceRefusal(licence_).isEmpty()) {
-    showNotice(this, kExisting, QStringLiteral("Aviso"));
-    focusLater(Text2);
-  }
+  if (event->reason() == Qt::MouseFocusReason && (next == Command3 || next == Command4)) return;
+  if (const QString refusal = members_.licenceRefusal(licence_, 0); !refusal.isEmpty())
+    refuseNewLicence(refusal);
+}
+
+void Socio1::refuseNewLicence(const QString& refusal) {
+  showNotice(this, refusal, QStringLiteral("Aviso"));
+  // What is typed next is a new licence, not more of the refused one.
+  Text2->clear();
+  focusLater(Text2);
 }
 
 void Socio1::acceptNewLicence() {
   licence_ = Text2->text();
-  if (const QString refusal = licenceRefusal(licence_); !refusal.isEmpty()) {
-    showNotice(this, refusal, QStringLiteral("Aviso"));
-    focusLater(Text2);
+  if (const QString refusal = members_.licenceRefusal(licence_, 0); !refusal.isEmpty()) {
+    refuseNewLicence(refusal);
     return;
   }
   // A new member starts without the name and clock number of the last one shown.
@@ -277,102 +290,64 @@ void Socio1::acceptNewLicence() {
 }
 
 void Socio1::takeSelectedLicence() {
-  const QTreeWidgetItem* row = selectedRow(ListView1);
-  if (!hasMembers() || row == nullptr) return;
-  licence_ = rowTag(row);
-  modifying_ = true;
+  const Member* member = selectedMember(ListView1, members_);
+  if (member == nullptr) return;
+  licence_ = member->licence.trimmed();
+  changed_ = *member;
 }
 
 void Socio1::modify() {
-  const QTreeWidgetItem* row = selectedRow(ListView1);
-  if (row == nullptr) return;
-  licence_ = rowTag(row);
-  cnombre = row->text(1);
-  // A member without a clock number shows a blank, which is not his number.
-  cnreloj = row->text(2).trimmed();
-  modifying_ = true;
+  const Member* member = selectedMember(ListView1, members_);
+  if (member == nullptr) return;
+  changed_ = *member;
+  licence_ = member->licence.trimmed();
   Frame6->show();
   Text7->setText(licence_);
-  Text5->setText(cnombre);
-  Text6->setText(cnreloj);
+  Text5->setText(member->name.toString().toUpper());
+  Text6->setText(member->clock.toString().trimmed());
   Text7->setFocus();
 }
 
-QString Socio1::licenceRefusal(const QString& licence) const {
-  const QString wanted = licence.trimmed();
-  if (wanted.isEmpty()) return QStringLiteral("Escriba la licencia del socio.");
-  RecordSet all;
-  if (!all.open(kPalConnection, QStringLiteral("select * from socios"))) return all.lastError();
-  for (all.moveFirst(); !all.eof(); all.moveNext()) {
-    const QString stored = all.value(QStringLiteral("slicencia")).toString().trimmed();
-    // The member being changed may keep his own licence.
-    if (modifying_ && stored.compare(licence_.trimmed(), Qt::CaseInsensitive) == 0) continue;
-    if (stored.compare(wanted, Qt::CaseInsensitive) == 0) return kExisting;
-  }
-  return {};
-}
-
 void Socio1::save() {
-  if (const QString refusal = licenceRefusal(Text7->text()); !refusal.isEmpty()) {
+  // A licence left as it was shown keeps what is stored, blanks and all, and is no new claim on
+  // a licence that another member may share with it.
+  const bool licenceKept = changed_ && Text7->text() == changed_->licence.trimmed();
+  const QString licence = licenceKept ? changed_->licence : Text7->text();
+  const std::int64_t member = changed_ ? changed_->id : 0;
+  if (const QString refusal = licenceKept ? QString() : members_.licenceRefusal(licence, member);
+      !refusal.isEmpty()) {
     showNotice(this, refusal, QStringLiteral("Aviso"));
     Text7->setFocus();
     return;
   }
-  if (modifying_) {
-    members_.findFirst(
-        {QStringLiteral("slicencia"), Criterion::Test::TrimmedEquals, licence_.trimmed()});
-    if (members_.noMatch() || !members_.edit()) {
-      showWarning(this, QStringLiteral("El socio %1 ya no está en la base de datos; no se ha "
-                                       "modificado nada.")
-                            .arg(licence_.trimmed()));
-      Frame6->hide();
-      fillList();
-      return;
-    }
-  } else {
-    members_.addNew();
-  }
-  members_.setValue(QStringLiteral("slicencia"), Text7->text());
-  members_.setValue(QStringLiteral("snombre"), Text5->text().toUpper());
-  members_.setValue(QStringLiteral("slicenreloj"), Text6->text().toUpper());
-  if (!members_.update()) {
-    members_.cancelUpdate();
-    showWarning(this, members_.lastError());
-    return;
-  }
-  // The reading screens look members up in the shared record set.
-  rsSocios.requery();
-  fillList();
+  const MemberEntry entry{licence, Text5->text(), Text6->text()};
+  const Saved saved = changed_ ? members_.change(*changed_, entry) : members_.add(entry);
+  if (!written(saved)) return;
   Frame6->hide();
+  changed_.reset();
+  fillList(saved.id);
   setToolbarState();
+  ListView1->setFocus();
 }
 
 void Socio1::remove() {
   if (!hasMembers()) return;
   QTreeWidgetItem* row = selectedRow(ListView1);
-  if (row == nullptr) return;
-  const QString licence = rowTag(row);
+  const Member* listed = selectedMember(ListView1, members_);
+  if (row == nullptr || listed == nullptr) return;
+  const Member member = *listed;
+  const int position = ListView1->indexOfTopLevelItem(row);
   if (!askYesNo(this, QStringLiteral("¿Desea Borrar el Socio?"), QStringLiteral("Atención"))) {
     selectRow(ListView1, row);
     ListView1->setFocus();
     return;
   }
-  members_.findFirst({QStringLiteral("slicencia"), Criterion::Test::TrimmedEquals, licence});
-  if (members_.noMatch()) {
-    showWarning(this, QStringLiteral("El socio %1 no está en la base de datos; no se ha borrado "
-                                     "nada.")
-                          .arg(licence));
-    return;
-  }
-  if (!members_.remove()) {
-    showWarning(this, members_.lastError());
-    return;
-  }
-  rsSocios.requery();
-  delete row;
-  selectRow(ListView1, ListView1->currentItem());
+  if (!written(members_.remove(member))) return;
+  fillList();
+  // The row that took the removed one's place, or the last one.
+  const int rows = ListView1->topLevelItemCount();
+  if (rows > 0) selectRow(ListView1, ListView1->topLevelItem(std::min(position, rows - 1)));
   ListView1->setFocus();
-  members_.requery();
   setToolbarState();
 }
 
@@ -381,12 +356,7 @@ void Socio1::removeAll() {
                 QStringLiteral("Atención"))) {
     return;
   }
-  RecordSet all;
-  if (!all.open(kPalConnection, QStringLiteral("select * from socios")) || !all.removeAll()) {
-    showWarning(this, all.lastError());
-    return;
-  }
-  rsSocios.requery();
+  if (!written(members_.removeAll())) return;
   // The list shows what the register holds: nothing.
   fillList();
   setToolbarState();
@@ -403,7 +373,8 @@ void Socio1::startSearch(bool captioned) {
 }
 
 void Socio1::search() {
-  if (showSearchResult(ListView1, findMember(ListView1, order_, Text1->text()), Text1)) endSearch();
+  if (showSearchResult(ListView1, findMember(ListView1, members_, order_, Text1->text()), Text1))
+    endSearch();
 }
 
 void Socio1::endSearch() {

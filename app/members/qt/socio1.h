@@ -5,9 +5,9 @@
 #include <QDialog>
 
 #include "member_list.h"
-#include "record_set.h"
 
 class QAction;
+class QFocusEvent;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -62,18 +62,20 @@ class Socio1 : public QDialog {
 
  private:
   bool handleKey(QObject* watched, const QKeyEvent* key);
-  void fillList();
+  // Lists the register again; the member of that identity is selected and shown.
+  void fillList(std::int64_t selected = 0);
+  // Tells why a write was not done; a stale list is read again.
+  bool written(const Saved& saved);
   void chooseOrder(MemberOrder order);
   bool hasMembers() const;
   void setToolbarState();
   void disableToolbar();
   void startAdd();
-  void newLicenceLeft();
+  void newLicenceLeft(const QFocusEvent* event);
+  void refuseNewLicence(const QString& refusal);
   void acceptNewLicence();
   void modify();
   void takeSelectedLicence();
-  // The message that refuses a licence for the member being stored; empty when it may be stored.
-  QString licenceRefusal(const QString& licence) const;
   void save();
   void remove();
   void removeAll();
@@ -82,11 +84,10 @@ class Socio1 : public QDialog {
   void endSearch();
 
   MemberOrder order_ = MemberOrder::Licence;
-  RecordSet members_;  // the register in the list's order
-  QString licence_;    // the licence of the member being added or changed
-  bool modifying_ = false;
-  QString cnombre;  // the name of the member being changed, from its row
-  QString cnreloj;  // the clock number of the member being changed, from its row
+  MemberRegister members_;  // the register as the list shows it
+  QString licence_;         // the licence of the member being added or changed
+  // The member being changed, as he was listed; none while one is added.
+  std::optional<Member> changed_;
 };
 
 }  // namespace kvt

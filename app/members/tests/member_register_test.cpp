@@ -17,7 +17,9 @@
 #include "databases.h"
 #include "datos_concur.h"
 #include "frm_main.h"
+#include "member_register.h"
 #include "record_set.h"
+#include "register_parts.h"
 #include "shell_fixture.h"
 #include "socio1.h"
 #include "widget_steps.h"
@@ -179,8 +181,7 @@ TEST_F(MemberRegisterTest, AddsAMemberInTwoSteps) {
   EXPECT_EQ(columnTexts(screen.ListView1, 0), QStringList({"9", "10", "100", "123"}));
   expectToolbar(screen, true);
   // The reading screens see the new member at once.
-  rsSocios.findFirst({"slicencia", Criterion::Test::TrimmedEquals, "123"});
-  EXPECT_FALSE(rsSocios.noMatch());
+  EXPECT_TRUE(MemberRegister().findLicence("123").has_value());
 
   // A new member starts with empty boxes.
   startAdding(screen, "124");
@@ -381,6 +382,82 @@ TEST_F(MemberRegisterTest, ShowsTheKeysWhileCtrlIsHeld) {
   EXPECT_FALSE(screen.isVisible());
 }
 
+TEST_F(MemberRegisterTest, ARefusedNewLicenceIsTypedAfreshAfterTabOrEnter) {
+  addThree();
+  Socio1 screen;
+  showActive(&screen);
+  for (Qt::Key leave : {Qt::Key_Tab, Qt::Key_Return}) {
+    SCOPED_TRACE(leave);
+    messages.clear();
+    screen.soc3->trigger();
+    QTest::keyClicks(screen.Text2, "10");
+    QTest::keyClick(screen.Text2, leave);
+    QApplication::processEvents();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "Licencia Existente ");
+    EXPECT_EQ(screen.Text2->text(), "");
+    EXPECT_TRUE(screen.Text2->hasFocus());
+    QTest::keyClicks(screen.Text2, "5A");
+    screen.Command3->click();
+    ASSERT_TRUE(screen.Frame6->isVisible());
+    EXPECT_EQ(screen.Text7->text(), "5A");
+    screen.Command8->click();
+  }
+}
+
+TEST_F(MemberRegisterTest, ChangesAndDeletesTheSelectedOfTwoLookAlikeLicences) {
+  addThree();
+  addMember("77", "PRIMERO", "1");
+  addMember(" 77", "SEGUNDO", "2");
+  Socio1 screen;
+  showActive(&screen);
+  ASSERT_EQ(columnTexts(screen.ListView1, 0), QStringList({"9", "10", "77", "77", "100"}));
+  const auto second = [&screen] { return screen.ListView1->topLevelItem(3); };
+  selectRow(screen.ListView1, second());
+  screen.soc7->trigger();
+  screen.Text6->setText("5");
+  screen.Command7->click();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(stored()[2], (StoredMember{"77", "PRIMERO", "1"}));
+  EXPECT_EQ(stored()[3], (StoredMember{" 77", "SEGUNDO", "5"}));
+  // The changed member is the one selected and shown.
+  EXPECT_EQ(selectedRow(screen.ListView1), second());
+  EXPECT_EQ(second()->text(2), "5");
+
+  selectRow(screen.ListView1, second());
+  screen.soc5->trigger();
+  ASSERT_EQ(stored().size(), 4u);
+  EXPECT_EQ(stored()[2], (StoredMember{"77", "PRIMERO", "1"}));
+
+  // A new member is selected and shown too.
+  startAdding(screen, "300");
+  fillMember(screen, "300", "NUEVO", "");
+  screen.Command7->click();
+  EXPECT_EQ(selectedText(screen.ListView1), "300");
+}
+
+TEST_F(MemberRegisterTest, TellsWhenAnotherProgramRemovedTheMemberAndListsAgain) {
+  addThree();
+  Socio1 screen;
+  showActive(&screen);
+  selectByText(screen.ListView1, "10");
+  screen.soc7->trigger();
+  {
+    RecordSet other;
+    ASSERT_TRUE(other.open(kPalConnection, "select * from socios"));
+    other.findFirst({"slicencia", Criterion::Test::Equals, "10"});
+    ASSERT_TRUE(other.remove());
+  }
+  screen.Text6->setText("B9");
+  screen.Command7->click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].text,
+            "El socio 10 ha sido borrado por otro programa; no se ha grabado nada. La lista se ha "
+            "leído de nuevo.");
+  EXPECT_EQ(columnTexts(screen.ListView1, 0), QStringList({"9", "100"}));
+  EXPECT_EQ(stored().size(), 2u);
+}
+
 class MemberBrowserTest : public MemberRegisterTest {
  protected:
   // F1 in the reading screen's licence box, with the browser answered by step.
@@ -422,6 +499,13 @@ TEST_F(MemberBrowserTest, EnterOrADoubleClickPicksTheMemberForTheReadingScreen) 
   EXPECT_EQ(reading.Text3->text(), "10");
   moveFocusOut(reading.Text3);
   EXPECT_EQ(reading.Text4->text(), "garcia lopez juan");  // as stored
+}
+
+TEST_F(MemberBrowserTest, OpensWithEveryButtonAndColumnInSight) {
+  addThree();
+  ASocio1 browser;
+  showActive(&browser);
+  EXPECT_EQ(testing::hiddenParts(browser.Toolbar1, browser.ListView1), QStringList());
 }
 
 TEST_F(MemberBrowserTest, PicksNothingForAnotherScreenAndLeavesWithItsGreeting) {

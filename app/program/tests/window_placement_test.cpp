@@ -79,7 +79,7 @@ TEST_F(WindowPlacement, EveryWindowFrameIsInsideTheScreen) {
   DatosPalo pigeons;
   Concurso1 contests;
   formllama = contest.objectName();
-  auto* capture = new frmKVTmonitor;  // deletes itself on close
+  auto* capture = new frmKVTmonitor(contest);  // deletes itself on close
   for (QWidget* window : std::initializer_list<QWidget*>{&contest, &pigeons, &contests, capture}) {
     showFramed(window);
     SCOPED_TRACE(window->windowTitle().toStdString());

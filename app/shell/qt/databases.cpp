@@ -18,6 +18,46 @@ QString cannotUse(const QString& path, const QString& reason) {
       .arg(path, reason);
 }
 
+// A table made before identities were kept from reuse is made again with the rule, its records
+// (every column of them, with their identities) copied over, all or nothing.
+QString keepIdentitiesFromReuse(QSqlDatabase& db, const TableSpec& table) {
+  const QString name = QLatin1String(table.name);
+  QSqlQuery query(db);
+  query.prepare(QStringLiteral("select sql from sqlite_master where type = 'table' and name = ?"));
+  query.addBindValue(name);
+  if (!query.exec() || !query.next()) return query.lastError().text();
+  if (query.value(0).toString().contains(QStringLiteral("autoincrement"), Qt::CaseInsensitive))
+    return {};
+  if (!query.exec(QStringLiteral("pragma table_info(%1)").arg(name))) return query.lastError().text();
+  QStringList columns{QStringLiteral("id integer primary key autoincrement")};
+  QStringList copied{QStringLiteral("id")};
+  QStringList source{QStringLiteral("rowid")};
+  while (query.next()) {
+    const QString column = query.value(1).toString();
+    if (column.compare(QStringLiteral("id"), Qt::CaseInsensitive) == 0) continue;
+    columns << QStringLiteral("\"%1\" %2").arg(column, query.value(2).toString());
+    copied << QStringLiteral("\"%1\"").arg(column);
+    source << QStringLiteral("\"%1\"").arg(column);
+  }
+  const QString made = name + QStringLiteral("_identidades");
+  const QStringList steps{
+      QStringLiteral("drop table if exists %1").arg(made),
+      QStringLiteral("create table %1 (%2)").arg(made, columns.join(QStringLiteral(", "))),
+      QStringLiteral("insert into %1 (%2) select %3 from %4")
+          .arg(made, copied.join(QStringLiteral(", ")), source.join(QStringLiteral(", ")), name),
+      QStringLiteral("drop table %1").arg(name),
+      QStringLiteral("alter table %1 rename to %2").arg(made, name)};
+  if (!db.transaction()) return db.lastError().text();
+  for (const QString& step : steps) {
+    if (!query.exec(step)) {
+      const QString error = query.lastError().text();
+      db.rollback();
+      return error;
+    }
+  }
+  return db.commit() ? QString() : db.lastError().text();
+}
+
 QString openOne(const QString& connection, const QString& path,
                 const std::vector<const TableSpec*>& tables, bool configRecord) {
   QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
@@ -32,6 +72,8 @@ QString openOne(const QString& connection, const QString& path,
   }
   for (const TableSpec* table : tables) {
     if (!query.exec(createStatement(*table))) return cannotUse(path, query.lastError().text());
+    if (const QString error = keepIdentitiesFromReuse(db, *table); !error.isEmpty())
+      return cannotUse(path, error);
   }
   if (configRecord && query.exec(QStringLiteral("select count(*) from config")) && query.next() &&
       query.value(0).toInt() == 0) {

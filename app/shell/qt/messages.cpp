@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
 
 namespace kvt {
 
@@ -46,8 +49,8 @@ void showWarning(QWidget* parent, const QString& text, const QString& title) {
 
 bool askYesNo(QWidget* parent, const QString& text, const QString& title) {
   if (answerer()) return answerer()({MessageKind::Question, text, title});
-  return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+  return box.exec() == QMessageBox::Yes;
 }
 
 void beep() {
@@ -60,6 +63,16 @@ void beep() {
 
 void answerMessagesWith(std::function<bool(const Message&)> answer) {
   answerer() = std::move(answer);
+}
+
+bool speakSpanish(QTranslator& translator, const QString& programFolder) {
+  const QLocale spanish(QLocale::Spanish, QLocale::Spain);
+  for (const QString& folder : {programFolder + QStringLiteral("/translations"),
+                                QLibraryInfo::path(QLibraryInfo::TranslationsPath)}) {
+    if (translator.load(spanish, QStringLiteral("qtbase"), QStringLiteral("_"), folder))
+      return QCoreApplication::installTranslator(&translator);
+  }
+  return false;
 }
 
 QString shownPath(const std::filesystem::path& path) {

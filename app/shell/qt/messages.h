@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 
+class QTranslator;
 class QWidget;
 
 namespace kvt {
@@ -27,6 +28,12 @@ void showWarning(QWidget* parent, const QString& text, const QString& title = {}
 // A question with Yes and No; true on Yes.
 bool askYesNo(QWidget* parent, const QString& text, const QString& title);
 void beep();
+
+// Qt's own texts, the Yes and No of a question, the OK of a notice and the print and file
+// dialogs, in Spanish: Qt's Spanish translations ("qtbase_es"), from the translations folder
+// beside the program or Qt's own, loaded into translator and installed. False when none is found;
+// Qt then speaks English.
+bool speakSpanish(QTranslator& translator, const QString& programFolder);
 
 // A file's full path as a message shows it, in the platform's own separators.
 QString shownPath(const std::filesystem::path& path);

@@ -10,6 +10,7 @@
 
 #include "ansi_text.h"
 #include "fixed_text.h"
+#include "spanish_order.h"
 
 namespace kvt {
 
@@ -21,8 +22,10 @@ QVariant fromDatabase(const QVariant& stored, FieldType type) {
     case FieldType::Text:
       return stored.toString();
     case FieldType::Date: {
-      const QDate date = QDate::fromString(stored.toString().left(10), Qt::ISODate);
-      return date.isValid() ? QVariant(date) : QVariant();
+      // What the program writes reads as a date; anything else is kept as it is, never lost.
+      const QString text = stored.toString();
+      const QDate date = text.size() == 10 ? QDate::fromString(text, Qt::ISODate) : QDate();
+      return date.isValid() ? QVariant(date) : stored;
     }
     case FieldType::YesNo:
       return stored.toInt() != 0;
@@ -33,9 +36,13 @@ QVariant fromDatabase(const QVariant& stored, FieldType type) {
 QVariant toDatabase(const QVariant& value, FieldType type) {
   if (value.isNull()) return {};
   switch (type) {
-    case FieldType::Text:
-      return value.toString();
+    case FieldType::Text: {
+      // An empty text is stored as one, not as Null.
+      const QString text = value.toString();
+      return text.isNull() ? QVariant(QStringLiteral("")) : QVariant(text);
+    }
     case FieldType::Date: {
+      if (value.typeId() != QMetaType::QDate) return value;
       const QDate date = value.toDate();
       return date.isValid() ? QVariant(date.toString(Qt::ISODate)) : QVariant();
     }
@@ -54,11 +61,11 @@ bool matches(const QVariant& stored, const Criterion& criterion) {
   const QString text = stored.toString();
   switch (criterion.test) {
     case Criterion::Test::Equals:
-      return text.compare(criterion.value, Qt::CaseInsensitive) == 0;
+      return equalsIgnoringCase(text, criterion.value);
     case Criterion::Test::TrimmedEquals:
-      return text.trimmed().compare(criterion.value, Qt::CaseInsensitive) == 0;
+      return equalsIgnoringCase(text.trimmed(), criterion.value);
     case Criterion::Test::StartsWith:
-      return text.startsWith(criterion.value, Qt::CaseInsensitive);
+      return startsWithSpanish(text, criterion.value);
   }
   return false;
 }
@@ -82,12 +89,12 @@ bool RecordSet::open(const QString& connection, const QString& statement) {
     close();
     return fail(QStringLiteral("abrir la consulta"), statement);
   }
-  return read(0);
+  return load(0);
 }
 
 bool RecordSet::requery() {
   const Row* row = current();
-  return isOpen() && read(row != nullptr ? row->id : 0);
+  return isOpen() && load(row != nullptr ? row->id : 0);
 }
 
 void RecordSet::close() {
@@ -129,12 +136,6 @@ void RecordSet::findFirst(const Criterion& criterion) {
   noMatch_ = true;
 }
 
-QVariant RecordSet::value(const QString& field) const {
-  const int index = fieldIndex(field);
-  const Row* row = change_ != Change::None ? &buffer_ : current();
-  return index >= 0 && row != nullptr ? row->values[index] : QVariant();
-}
-
 bool RecordSet::setValue(const QString& field, const QVariant& value) {
   const int index = fieldIndex(field);
   if (change_ == Change::None || index < 0) return false;
@@ -155,35 +156,30 @@ bool RecordSet::edit() {
     return fail(QStringLiteral("modificar un registro de la tabla %1"),
                 QStringLiteral("no hay registro actual"));
   buffer_ = *row;
+  read_ = row->values;
   change_ = Change::Editing;
   return true;
+}
+
+QVariant RecordSet::value(const QString& field) const {
+  const int index = fieldIndex(field);
+  const Row* row = change_ != Change::None ? &buffer_ : current();
+  return index >= 0 && row != nullptr ? row->values[index] : QVariant();
+}
+
+qint64 RecordSet::id() const {
+  const Row* row = current();
+  return row != nullptr ? row->id : 0;
 }
 
 bool RecordSet::update() {
   if (change_ == Change::None)
     return fail(QStringLiteral("grabar en la tabla %1"),
                 QStringLiteral("no se ha empezado ningún cambio"));
-  QStringList names;
-  for (const FieldSpec& field : table_->fields) names << QLatin1String(field.name);
-  QSqlQuery query(QSqlDatabase::database(connection_, false));
-  const QString table = QLatin1String(table_->name);
-  if (change_ == Change::Adding) {
-    query.prepare(
-        QStringLiteral("insert into %1 (%2) values (%3)")
-            .arg(table, names.join(QStringLiteral(", ")),
-                 QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
-  } else {
-    query.prepare(QStringLiteral("update %1 set %2 = ? where id = ?")
-                      .arg(table, names.join(QStringLiteral(" = ?, "))));
-  }
-  for (int i = 0; i < names.size(); ++i) {
-    query.addBindValue(toDatabase(buffer_.values[i], table_->fields[i].type));
-  }
-  if (change_ == Change::Editing) query.addBindValue(buffer_.id);
-  if (!query.exec()) return fail(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
-  const qint64 id = change_ == Change::Adding ? query.lastInsertId().toLongLong() : buffer_.id;
+  const bool adding = change_ == Change::Adding;
   change_ = Change::None;
-  return read(id);
+  if (adding) return add(fieldsOf(buffer_.values)) != 0;
+  return change(buffer_.id, fieldsOf(read_), fieldsOf(buffer_.values)) == Written::Done;
 }
 
 void RecordSet::cancelUpdate() {
@@ -194,12 +190,109 @@ bool RecordSet::remove() {
   const Row* row = current();
   if (row == nullptr)
     return fail(QStringLiteral("borrar en la tabla %1"), QStringLiteral("no hay registro actual"));
+  return remove(row->id, fieldsOf(row->values)) == Written::Done;
+}
+
+Written RecordSet::change(qint64 id, const FieldValues& wasRead, const FieldValues& values) {
+  QStringList assigned, tests;
+  QVariantList assignedValues, bound;
+  if (!resolve(values, false, assigned, assignedValues) || !stateRead(id, wasRead, tests, bound))
+    return Written::Failed;
   QSqlQuery query(QSqlDatabase::database(connection_, false));
-  query.prepare(QStringLiteral("delete from %1 where id = ?").arg(QLatin1String(table_->name)));
-  query.addBindValue(row->id);
-  if (!query.exec()) return fail(QStringLiteral("borrar en la tabla %1"), query.lastError().text());
-  rows_[at_].removed = true;
+  query.prepare(QStringLiteral("update %1 set %2 = ? where %3")
+                    .arg(QLatin1String(table_->name), assigned.join(QStringLiteral(" = ?, ")),
+                         tests.join(QStringLiteral(" and "))));
+  for (const QVariant& value : assignedValues + bound) query.addBindValue(value);
+  if (!query.exec()) {
+    fail(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
+    return Written::Failed;
+  }
+  if (query.numRowsAffected() == 0) return conflictOf(id);
+  load(id);
+  return Written::Done;
+}
+
+Written RecordSet::remove(qint64 id, const FieldValues& wasRead) {
+  QStringList tests;
+  QVariantList bound;
+  if (!stateRead(id, wasRead, tests, bound)) return Written::Failed;
+  QSqlQuery query(QSqlDatabase::database(connection_, false));
+  query.prepare(QStringLiteral("delete from %1 where %2")
+                    .arg(QLatin1String(table_->name), tests.join(QStringLiteral(" and "))));
+  for (const QVariant& value : bound) query.addBindValue(value);
+  if (!query.exec()) {
+    fail(QStringLiteral("borrar en la tabla %1"), query.lastError().text());
+    return Written::Failed;
+  }
+  if (query.numRowsAffected() == 0) return conflictOf(id);
+  // The cursor stays on the removed record's place, and moveNext goes on from there.
+  for (Row& row : rows_) {
+    if (row.id == id) row.removed = true;
+  }
+  return Written::Done;
+}
+
+qint64 RecordSet::add(const FieldValues& values) {
+  QStringList names;
+  QVariantList bound;
+  if (!resolve(values, false, names, bound)) return 0;
+  QSqlQuery query(QSqlDatabase::database(connection_, false));
+  query.prepare(QStringLiteral("insert into %1 (%2) values (%3)")
+                    .arg(QLatin1String(table_->name), names.join(QStringLiteral(", ")),
+                         QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
+  for (const QVariant& value : bound) query.addBindValue(value);
+  if (!query.exec()) {
+    fail(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
+    return 0;
+  }
+  const qint64 id = query.lastInsertId().toLongLong();
+  load(id);
+  return id;
+}
+
+FieldValues RecordSet::fieldsOf(const QVector<QVariant>& values) const {
+  FieldValues fields;
+  for (std::size_t i = 0; i < table_->fields.size(); ++i)
+    fields << FieldValue{QLatin1String(table_->fields[i].name), values[static_cast<int>(i)]};
+  return fields;
+}
+
+bool RecordSet::resolve(const FieldValues& values, bool skipYesNo, QStringList& names,
+                        QVariantList& bound) {
+  if (table_ == nullptr) return fail(QStringLiteral("grabar en la tabla"), QStringLiteral("no está abierta"));
+  for (const FieldValue& value : values) {
+    const int index = fieldIndex(value.field);
+    if (index < 0)
+      return fail(QStringLiteral("grabar en la tabla %1"),
+                  QStringLiteral("no tiene el campo ") + value.field);
+    const FieldSpec& field = table_->fields[index];
+    if (skipYesNo && field.type == FieldType::YesNo) continue;
+    names << QLatin1String(field.name);
+    bound << toDatabase(value.value, field.type);
+  }
   return true;
+}
+
+bool RecordSet::stateRead(qint64 id, const FieldValues& wasRead, QStringList& tests,
+                          QVariantList& bound) {
+  QStringList names;
+  QVariantList values;
+  if (!resolve(wasRead, true, names, values)) return false;
+  // "is" matches Null with Null, which "=" does not.
+  tests = QStringList{QStringLiteral("id")} + names;
+  for (QString& test : tests) test += QStringLiteral(" is ?");
+  bound = QVariantList{id} + values;
+  return true;
+}
+
+Written RecordSet::conflictOf(qint64 id) {
+  QSqlQuery query(QSqlDatabase::database(connection_, false));
+  query.prepare(QStringLiteral("select count(*) from %1 where id = ?").arg(QLatin1String(table_->name)));
+  query.addBindValue(id);
+  const bool exists = query.exec() && query.next() && query.value(0).toInt() > 0;
+  error_ = exists ? QStringLiteral("Otro programa ha modificado el registro.")
+                  : QStringLiteral("Otro programa ha borrado el registro.");
+  return exists ? Written::ChangedElsewhere : Written::RemovedElsewhere;
 }
 
 bool RecordSet::removeAll() {
@@ -230,25 +323,15 @@ bool RecordSet::fail(const QString& what, const QString& reason) {
   return false;
 }
 
-bool RecordSet::read(qint64 keepId) {
+bool RecordSet::load(qint64 keepId) {
   QStringList names{QStringLiteral("id")};
   for (const FieldSpec& field : table_->fields) names << QLatin1String(field.name);
-  QString statement =
-      QStringLiteral("select %1 from %2").arg(names.join(QStringLiteral(", ")), table_->name);
-  const int order = orderField_.isEmpty() ? -1 : fieldIndex(orderField_);
-  if (order >= 0 && !numericOrder_) {
-    const QString key = QLatin1String(table_->fields[order].name);
-    statement += table_->fields[order].type == FieldType::Text
-                     ? QStringLiteral(" order by lower(%1), id").arg(key)
-                     : QStringLiteral(" order by %1, id").arg(key);
-  } else {
-    statement += QStringLiteral(" order by id");
-  }
   QSqlQuery query(QSqlDatabase::database(connection_, false));
   query.setForwardOnly(true);
   rows_.clear();
   at_ = 0;
-  if (!query.exec(statement))
+  if (!query.exec(QStringLiteral("select %1 from %2 order by id")
+                      .arg(names.join(QStringLiteral(", ")), table_->name)))
     return fail(QStringLiteral("leer la tabla %1"), query.lastError().text());
   while (query.next()) {
     Row row;
@@ -258,9 +341,29 @@ bool RecordSet::read(qint64 keepId) {
     }
     rows_ << row;
   }
+  // Sorted here rather than by the database, whose text order is not the Spanish one; the sort is
+  // stable, so equal keys stay in the order of their identities.
+  const int order = orderField_.isEmpty() ? -1 : fieldIndex(orderField_);
   if (order >= 0 && numericOrder_) {
     std::stable_sort(rows_.begin(), rows_.end(), [order](const Row& a, const Row& b) {
       return leadingValue(a.values[order]) < leadingValue(b.values[order]);
+    });
+  } else if (order >= 0 && table_->fields[order].type == FieldType::Text) {
+    std::vector<std::pair<std::u32string, int>> keys;
+    keys.reserve(rows_.size());
+    for (int i = 0; i < rows_.size(); ++i)
+      keys.emplace_back(spanishKey(textView(rows_[i].values[order].toString())), i);
+    std::stable_sort(keys.begin(), keys.end(), [this, order](const auto& a, const auto& b) {
+      if (a.first != b.first) return a.first < b.first;
+      return rows_[a.second].values[order].toString() < rows_[b.second].values[order].toString();
+    });
+    QVector<Row> sorted;
+    sorted.reserve(rows_.size());
+    for (const auto& key : keys) sorted << rows_[key.second];
+    rows_ = sorted;
+  } else if (order >= 0) {
+    std::stable_sort(rows_.begin(), rows_.end(), [order](const Row& a, const Row& b) {
+      return a.values[order].toString() < b.values[order].toString();
     });
   }
   while (at_ < rows_.size() && keepId != 0 && rows_[at_].id != keepId) ++at_;

@@ -4,15 +4,19 @@
 //
 //   - a statement "select * from T", "select * from T order by K" or "... order by val(K)", where
 //     val orders by the number at the start of the text (none counts as 0);
-//   - text comparisons, in orders and in findFirst, ignore letter case;
+//   - text orders are Spanish and findFirst ignores letter case (spanish_text.h); equal keys keep
+//     the order in which the records were added;
 //   - every value that reaches the database is a bound parameter, so any character, an
 //     apostrophe too, is an ordinary character.
 //
 // The records are read when the set is opened; update() and remove() write through at once and
-// the set then reads its records again, keeping the cursor on the same record.
+// the set then reads its records again, keeping the cursor on the same record. A change or removal
+// goes by the record's identity and states the values that were read: when another program has
+// changed or removed the record since, nothing is written.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
@@ -31,6 +35,16 @@ struct Criterion {
   Test test;
   QString value;
 };
+
+// A field and its value, for the writes that go by a record's identity.
+struct FieldValue {
+  QString field;
+  QVariant value;
+};
+using FieldValues = QList<FieldValue>;
+
+// What became of a write that goes by a record's identity.
+enum class Written { Done, ChangedElsewhere, RemovedElsewhere, Failed };
 
 class RecordSet {
  public:
@@ -52,8 +66,13 @@ class RecordSet {
   void findFirst(const Criterion& criterion);
   bool noMatch() const { return noMatch_; }
 
+  // The identity of the current record, which is never given to another record; 0 when there is
+  // no current record.
+  qint64 id() const;
+
   // A field of the current record (or of the record being added or edited); Null as a null
-  // QVariant, a date as a QDate, a Yes/No field as a bool.
+  // QVariant, a date stored as yyyy-mm-dd as a QDate (any other stored value of a date field, such
+  // as the text of an older database, as it is stored), a Yes/No field as a bool.
   QVariant value(const QString& field) const;
   // Sets a field of the record begun with addNew or edit; false outside them or for a field the
   // table does not have.
@@ -68,6 +87,14 @@ class RecordSet {
   // Removes every record of the table at once; the set is then empty.
   bool removeAll();
 
+  // The writes by identity. wasRead holds the values, as value() gave them, that the record had when
+  // it was read (Yes/No fields are not compared); a record that holds other values, or none, is
+  // left as it is. The set reads its records again after a write that was done.
+  Written change(qint64 id, const FieldValues& wasRead, const FieldValues& values);
+  Written remove(qint64 id, const FieldValues& wasRead);
+  // Adds a record; its identity, or 0 when it could not be added.
+  qint64 add(const FieldValues& values);
+
   // Why the last failed operation failed, in Spanish.
   QString lastError() const { return error_; }
 
@@ -80,9 +107,16 @@ class RecordSet {
   enum class Change { None, Adding, Editing };
 
   int fieldIndex(const QString& field) const;
+  FieldValues fieldsOf(const QVector<QVariant>& values) const;
+  // The table's names of the fields and their values as the database takes them; false, with
+  // lastError(), for a field the table does not have.
+  bool resolve(const FieldValues& values, bool skipYesNo, QStringList& names, QVariantList& bound);
+  // The tests "id is ?", "f is ?" ... and their values that find the record as it was read.
+  bool stateRead(qint64 id, const FieldValues& wasRead, QStringList& tests, QVariantList& bound);
+  Written conflictOf(qint64 id);
   // what: the operation, with %1 for the table's name.
   bool fail(const QString& what, const QString& reason);
-  bool read(qint64 keepId);
+  bool load(qint64 keepId);
   const Row* current() const;
 
   QString connection_;
@@ -94,6 +128,7 @@ class RecordSet {
   bool noMatch_ = false;
   Change change_ = Change::None;
   Row buffer_;
+  QVector<QVariant> read_;  // the edited record's values as they were read
   QString error_;
 };
 

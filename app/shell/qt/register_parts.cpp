@@ -60,12 +60,19 @@ QTreeWidget* registerList(QWidget* parent, const QStringList& headers) {
   return list;
 }
 
-QString rowTag(const QTreeWidgetItem* row) {
-  return row != nullptr ? row->data(0, Qt::UserRole).toString() : QString();
+qint64 rowId(const QTreeWidgetItem* row) {
+  return row != nullptr ? row->data(0, Qt::UserRole).toLongLong() : 0;
 }
 
-void setRowTag(QTreeWidgetItem* row, const QString& tag) {
-  row->setData(0, Qt::UserRole, tag);
+void setRowId(QTreeWidgetItem* row, qint64 id) {
+  row->setData(0, Qt::UserRole, id);
+}
+
+QTreeWidgetItem* rowOf(const QTreeWidget* list, qint64 id) {
+  for (int at = 0; at < list->topLevelItemCount(); ++at) {
+    if (rowId(list->topLevelItem(at)) == id) return list->topLevelItem(at);
+  }
+  return nullptr;
 }
 
 void selectRow(QTreeWidget* list, QTreeWidgetItem* row) {
@@ -126,6 +133,13 @@ bool showSearchResult(QTreeWidget* list, QTreeWidgetItem* found, QLineEdit* patt
   return true;
 }
 
+bool writtenOrTold(QWidget* screen, const Saved& saved, const std::function<void()>& listAgain) {
+  if (saved.done()) return true;
+  showWarning(screen, saved.refusal);
+  if (saved.listAgain) listAgain();
+  return false;
+}
+
 QWidget* hintPanel(QWidget* parent, const QStringList& hints) {
   QGroupBox* panel = hiddenPanel(parent, "Frame2");
   auto* layout = new QHBoxLayout(panel);
@@ -139,14 +153,6 @@ int ctrlDigit(const QKeyEvent* key) {
   if (modifiers != Qt::ControlModifier) return -1;
   if (key->key() < Qt::Key_0 || key->key() > Qt::Key_9) return -1;
   return key->key() - Qt::Key_0;
-}
-
-QLineEdit* callerBox(const QString& screen, const char* box) {
-  for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (window->objectName() == screen && window->isVisible())
-      return window->findChild<QLineEdit*>(QLatin1String(box));
-  }
-  return nullptr;
 }
 
 }  // namespace kvt

@@ -5,6 +5,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
+#include <functional>
+
+#include "register_write.h"
 
 class QAction;
 class QGroupBox;
@@ -35,9 +39,11 @@ QGroupBox* hiddenPanel(QWidget* parent, const char* name, const QString& title =
 
 // A list in report view, one row per record, with those column headers.
 QTreeWidget* registerList(QWidget* parent, const QStringList& headers);
-// The tag of a row: the code or licence it was listed from.
-QString rowTag(const QTreeWidgetItem* row);
-void setRowTag(QTreeWidgetItem* row, const QString& tag);
+// The identity of the record a row was listed from; 0 for none.
+qint64 rowId(const QTreeWidgetItem* row);
+void setRowId(QTreeWidgetItem* row, qint64 id);
+// The row listed from the record of that identity, or none.
+QTreeWidgetItem* rowOf(const QTreeWidget* list, qint64 id);
 // The only selected row becomes row, the current one and visible; none deselects all.
 void selectRow(QTreeWidget* list, QTreeWidgetItem* row);
 // The selected row, or none.
@@ -66,14 +72,14 @@ void closeSearchPanel(QGroupBox* search, QGroupBox* order);
 // staying open. True when a row was found.
 bool showSearchResult(QTreeWidget* list, QTreeWidgetItem* found, QLineEdit* pattern);
 
+// Tells the user why a write was not done; when the list is stale, listAgain reads it again.
+// True when the write was done.
+bool writtenOrTold(QWidget* screen, const Saved& saved, const std::function<void()>& listAgain);
+
 // The key hints, one label each, hidden until Ctrl is pressed.
 QWidget* hintPanel(QWidget* parent, const QStringList& hints);
 
 // The digit of Ctrl with a digit key, or -1.
 int ctrlDigit(const QKeyEvent* key);
-
-// The box of that name in the open screen of that name, where a browser writes what is picked;
-// none when the screen is not open.
-QLineEdit* callerBox(const QString& screen, const char* box);
 
 }  // namespace kvt

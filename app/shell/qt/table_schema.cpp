@@ -48,7 +48,9 @@ const TableSpec* findTable(const QString& name) {
 }
 
 QString createStatement(const TableSpec& table) {
-  QStringList columns{QStringLiteral("id integer primary key")};
+  // An identity is never handed out again, also after its record was removed: another program
+  // that still lists the removed record must not change a new one in its place.
+  QStringList columns{QStringLiteral("id integer primary key autoincrement")};
   for (const FieldSpec& field : table.fields) {
     const char* type = field.type == FieldType::Text   ? "varchar(255)"
                        : field.type == FieldType::Date ? "date"

@@ -1,6 +1,6 @@
 // The tables of the club's two databases and their fields: the one place where they are laid out.
-// Every table also has an integer key "id" that the program uses to find a record again; the
-// screens never see it.
+// Every table also has an integer key "id", the record's identity, that the program uses to find a
+// record again and never gives to another record; the screens never show it.
 #pragma once
 
 #include <QString>

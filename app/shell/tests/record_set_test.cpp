@@ -1,6 +1,9 @@
 // The record-set layer: the orders and criteria the screens rely on, and changes written through
 // bound parameters, so that an apostrophe is an ordinary character.
 #include <QDate>
+#include <QDir>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStringList>
 
 #include "databases.h"
@@ -133,6 +136,51 @@ TEST_F(RecordSetTest, RefusesStatementsOfAnotherForm) {
     EXPECT_FALSE(set.lastError().isEmpty());
   }
   EXPECT_TRUE(members.open(kPalConnection, QStringLiteral("select * from socios")));
+}
+
+// A database made before identities were kept from reuse: a removed member's identity went to the
+// next member added, where another program still listing the removed one could change him.
+class OlderDatabaseTest : public testing::ShellTest {};
+
+TEST_F(OlderDatabaseTest, IsRebuiltWithItsRowsAndNeverReusesAnIdentity) {
+  ASSERT_TRUE(QDir().mkpath(dataFolder()));
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+    db.setDatabaseName(dataFolder() + QStringLiteral("pal.db"));
+    ASSERT_TRUE(db.open());
+    QSqlQuery query(db);
+    for (const char* statement :
+         {"create table socios (id integer primary key, slicencia varchar(255), "
+          "snombre varchar(255), slicenreloj varchar(255), sfoto varchar(255))",
+          "insert into socios values (1, '10', 'PRIMERO', NULL, 'a.bmp')",
+          "insert into socios values (2, '20', 'SEGUNDO', '7', NULL)",
+          "insert into socios values (3, '30', 'TERCERO', '', NULL)"}) {
+      ASSERT_TRUE(query.exec(QLatin1String(statement))) << statement;
+    }
+    db.close();
+  }
+  QSqlDatabase::removeDatabase(QStringLiteral("old"));
+  startUp();
+  QSqlQuery query(QSqlDatabase::database(kPalConnection));
+  ASSERT_TRUE(query.exec(
+      "select id, slicencia, snombre, slicenreloj, sfoto from socios order by id"));
+  QStringList rows;
+  while (query.next()) {
+    QStringList row;
+    for (int column = 0; column < 5; ++column)
+      row << (query.value(column).isNull() ? QStringLiteral("Null") : query.value(column).toString());
+    rows << row.join(QLatin1Char('|'));
+  }
+  EXPECT_EQ(rows, QStringList({"1|10|PRIMERO|Null|a.bmp", "2|20|SEGUNDO|7|Null", "3|30|TERCERO||Null"}));
+
+  RecordSet members;
+  ASSERT_TRUE(members.open(kPalConnection, QStringLiteral("select * from socios")));
+  members.findFirst({"slicencia", Criterion::Test::Equals, "30"});
+  ASSERT_TRUE(members.remove());
+  members.addNew();
+  members.setValue(QStringLiteral("slicencia"), QStringLiteral("40"));
+  ASSERT_TRUE(members.update());
+  EXPECT_EQ(members.id(), 4);
 }
 
 }  // namespace

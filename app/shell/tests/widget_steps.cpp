@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFocusEvent>
+#include <QHeaderView>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <memory>
 
@@ -65,6 +68,24 @@ void closeModal(QWidget* modal) {
 }
 
 }  // namespace
+
+QStringList hiddenParts(const QToolBar* toolbar, const QTreeWidget* list) {
+  QStringList hidden;
+  for (QAction* action : toolbar->actions()) {
+    if (action->isSeparator() || action->text().isEmpty()) continue;
+    const QWidget* button = toolbar->widgetForAction(action);
+    if (button == nullptr || !button->isVisible() ||
+        !toolbar->rect().contains(button->geometry()))
+      hidden << action->text();
+  }
+  const QHeaderView* header = list->header();
+  for (int column = 0; column < list->columnCount(); ++column) {
+    if (header->sectionViewportPosition(column) + header->sectionSize(column) >
+        list->viewport()->width())
+      hidden << list->headerItem()->text(column);
+  }
+  return hidden;
+}
 
 void whenModalOpens(std::function<void(QWidget*)> step) {
   auto waited = std::make_shared<QElapsedTimer>();

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <functional>
 
+class QToolBar;
 class QTreeWidget;
 class QWidget;
 
@@ -25,6 +26,11 @@ QStringList columnTexts(const QTreeWidget* list, int column);
 QString selectedText(const QTreeWidget* list);
 // The row with that text becomes the current and only selected row, as a click makes it.
 void selectByText(QTreeWidget* list, const QString& text);
+
+// What of a shown window's toolbar and list cannot be seen: the texts of toolbar buttons cut off
+// or moved behind the toolbar's extension button, and the headers of columns past the list's
+// right edge.
+QStringList hiddenParts(const QToolBar* toolbar, const QTreeWidget* list);
 
 // Once the next modal window opens, step is run on it; a window still open after the step, or
 // after ten seconds without one, is closed so that the test goes on, and the test fails.
