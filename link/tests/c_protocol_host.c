@@ -1,23 +1,14 @@
-/* A host written in plain C that loads libquorlink.so by name and runs the command protocol
+/* A host written in plain C that loads the library by its path and runs the command protocol
  * against quorclock answering from a clock data file, once as a Quor clock and once as a Tolvex
  * clock: it reads the stock list and race 1, writes the stock list back, sends recovery data
  * (Quor) and liberation points, and checks every byte the library wrote to the clock.
  * Arguments: the library, the quorclock program, the clock data file, a scratch folder. */
-#include <dlfcn.h>
-#include <signal.h>
-#include <spawn.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include "c_host_support.h"
 #include "quorlink.h"
-
-extern char** environ;
 
 typedef int32_t(QUORLINK_CALL* TextCall)(const char*);
 typedef int32_t(QUORLINK_CALL* NoArguments)(void);
@@ -68,7 +59,8 @@ static void expectFrame(unsigned char code, const void* data, size_t length) {
   expect(&checksum, 1);
 }
 
-static pid_t startClock(const char* quorclock, const char* data, const char* heard, int tolvex) {
+static Clock* startAnsweringClock(const char* quorclock, const char* data, const char* heard,
+                                  int tolvex) {
   char* args[] = {(char*)quorclock,
                   "--com",
                   "9",
@@ -80,23 +72,16 @@ static pid_t startClock(const char* quorclock, const char* data, const char* hea
                   (char*)data,
                   tolvex ? "--tolvex" : NULL,
                   NULL};
-  unlink(heard);
-  pid_t clock;
-  if (posix_spawn(&clock, quorclock, NULL, NULL, args, environ) != 0) exit(1);
-  const char* config = getenv("XDG_CONFIG_HOME");
-  char entry[4096];
-  snprintf(entry, sizeof entry, "%s/quorlink/ports/COM9", config != NULL ? config : ".");
-  struct stat status;
-  for (int i = 0; i < 300 && lstat(entry, &status) != 0; ++i) sleepMs(10);
+  remove(heard);
+  Clock* clock = startClock(args, 9);
+  if (clock == NULL) exit(1);
   return clock;
 }
 
-static void stopClockAndCompare(pid_t clock, const char* heard, const char* dialect) {
+static void stopClockAndCompare(Clock* clock, const char* heard, const char* dialect) {
   q.closeQuorConnection();
   sleepMs(300); /* the clock reads what is still on its line */
-  kill(clock, SIGTERM);
-  int status = 0;
-  waitpid(clock, &status, 0);
+  endClock(clock, 1);
   static unsigned char got[16384];
   size_t length = 0;
   FILE* file = fopen(heard, "rb");
@@ -163,7 +148,7 @@ static void expectStockRecords(const unsigned char* owner, int tolvex) {
 }
 
 static void runQuor(const char* quorclock, const char* data, const char* heard) {
-  pid_t clock = startClock(quorclock, data, heard, 0);
+  Clock* clock = startAnsweringClock(quorclock, data, heard, 0);
   check(q.openQuorConnection("9") == 1, "Quor connection");
   check(q.readQuor(999) == 1, "readQuor(999)");
   expect(">B", 2);
@@ -204,7 +189,7 @@ static void runQuor(const char* quorclock, const char* data, const char* heard) 
 }
 
 static void runTolvex(const char* quorclock, const char* data, const char* heard) {
-  pid_t clock = startClock(quorclock, data, heard, 1);
+  Clock* clock = startAnsweringClock(quorclock, data, heard, 1);
   const unsigned char zero = 0;
   check(q.openQuorConnection("9") == 1, "Tolvex connection");
   check(q.readQuorTolvex(999) == 1, "readQuorTolvex(999)");
@@ -252,12 +237,9 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: c_protocol_host LIBRARY QUORCLOCK CLOCKDATA FOLDER\n");
     return 2;
   }
-  void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
-  if (library == NULL) {
-    fprintf(stderr, "%s\n", dlerror());
-    return 1;
-  }
-#define BIND(name) q.name = (__typeof__(q.name))bind(library, #name)
+  void* library = loadLibrary(argv[1]);
+  if (library == NULL) return 1;
+#define BIND(name) q.name = (__typeof__(q.name))bindExport(library, #name)
   BIND(openQuorConnection);
   BIND(closeQuorConnection);
   BIND(writeQuor);
@@ -279,7 +261,7 @@ int main(int argc, char** argv) {
   snprintf(heard, sizeof heard, "%s/heard.bin", argv[4]);
   runQuor(argv[2], argv[3], heard);
   runTolvex(argv[2], argv[3], heard);
-  dlclose(library);
+  unloadLibrary(library);
   if (failures == 0) printf("both dialects read and written as expected\n");
   return failures;
 }
