@@ -1,20 +1,5 @@
-# Cross build for Windows with Debian's MinGW-w64 compiler of the posix thread model (the win32
-# model has no std::thread or std::mutex in GCC 12): 64-bit, for 64-bit hosts.
-#     cmake -S . -B build-mingw64 -G Ninja --toolchain cmake/toolchains/mingw-x86_64.cmake
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross build for 64-bit Windows with Debian's MinGW-w64, for 64-bit hosts.
+#     cmake -S . -B build/mingw64 -G Ninja --toolchain cmake/toolchains/mingw-x86_64.cmake
 set(CMAKE_SYSTEM_PROCESSOR AMD64)
 set(triplet x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
-set(CMAKE_RC_COMPILER ${triplet}-windres)
-set(CMAKE_DLLTOOL ${triplet}-dlltool)
-set(CMAKE_OBJDUMP ${triplet}-objdump)
-set(CMAKE_FIND_ROOT_PATH /usr/${triplet})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# The C and C++ runtime and the thread library linked in: every program and the DLL need only
-# the system's DLLs.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-set(CMAKE_SHARED_LINKER_FLAGS_INIT -static)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

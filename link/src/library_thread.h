@@ -29,9 +29,17 @@ class LibraryThread {
   bool started() const { return thread_ != nullptr; }
 
   struct Thread;  // the platform's
+  struct Forget {  // deletes a Thread, which the platform's file knows
+    void operator()(Thread* thread) const;
+  };
+  using ThreadPtr = std::unique_ptr<Thread, Forget>;
 
  private:
-  std::unique_ptr<Thread> thread_;
+  // The platform's start of a thread that runs body, catching what it throws; nullptr when none
+  // could be started.
+  static ThreadPtr launch(std::function<void()> body);
+
+  ThreadPtr thread_;
 };
 
 }  // namespace quorlink

@@ -51,33 +51,25 @@ LetGoThreads letGo;
 
 }  // namespace
 
-LibraryThread::LibraryThread() = default;
-
-LibraryThread::~LibraryThread() {
-  finish();
+void LibraryThread::Forget::operator()(Thread* thread) const {
+  delete thread;
 }
 
-bool LibraryThread::start(std::function<void()> body) {
-  finish();
+LibraryThread::ThreadPtr LibraryThread::launch(std::function<void()> body) {
   letGo.joinAll();
-  try {
-    auto started = std::make_unique<Thread>();
-    started->thread = std::thread([body = std::move(body)] {
-      try {
-        body();
-      } catch (...) {
-      }
-    });
-    thread_ = std::move(started);
-    return true;
-  } catch (...) {
-    return false;
-  }
+  ThreadPtr started(new Thread);
+  started->thread = std::thread([body = std::move(body)] {
+    try {
+      body();
+    } catch (...) {
+    }
+  });
+  return started;
 }
 
 void LibraryThread::finish() {
   if (!thread_) return;
-  std::unique_ptr<Thread> ending = std::move(thread_);
+  ThreadPtr ending = std::move(thread_);
   if (ending->thread.get_id() == std::this_thread::get_id()) {
     letGo.add(std::move(ending->thread));
     return;

@@ -37,24 +37,16 @@ DWORD WINAPI runLibraryThread(void* argument) {
 
 }  // namespace
 
-LibraryThread::LibraryThread() = default;
-
-LibraryThread::~LibraryThread() {
-  finish();
+void LibraryThread::Forget::operator()(Thread* thread) const {
+  delete thread;
 }
 
-bool LibraryThread::start(std::function<void()> body) {
-  finish();
-  try {
-    auto started = std::make_unique<Thread>();
-    started->body = std::move(body);
-    started->handle = CreateThread(nullptr, 0, runLibraryThread, started.get(), 0, &started->id);
-    if (started->handle == nullptr) return false;
-    thread_ = std::move(started);
-    return true;
-  } catch (...) {
-    return false;
-  }
+LibraryThread::ThreadPtr LibraryThread::launch(std::function<void()> body) {
+  ThreadPtr started(new Thread);
+  started->body = std::move(body);
+  started->handle = CreateThread(nullptr, 0, runLibraryThread, started.get(), 0, &started->id);
+  if (started->handle == nullptr) return nullptr;
+  return started;
 }
 
 void LibraryThread::finish() {

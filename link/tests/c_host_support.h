@@ -6,6 +6,13 @@
 #define QUORLINK_C_HOST_SUPPORT_H
 
 #include <stdint.h>
+#include <stdio.h>
+
+/* A check of a host: reports what failed, and gives 1 for the host to count. */
+static inline int check(int ok, const char* what) {
+  if (!ok) fprintf(stderr, "failed: %s\n", what);
+  return !ok;
+}
 
 /* The library at path; NULL, with a message, when it cannot be loaded. */
 void* loadLibrary(const char* path);

@@ -32,13 +32,6 @@ static struct {
 
 static int failures;
 
-static void check(int ok, const char* what) {
-  if (!ok) {
-    fprintf(stderr, "failed: %s\n", what);
-    failures = 1;
-  }
-}
-
 /* The bytes the library is expected to write, built up as the exchanges go. */
 static unsigned char expected[16384];
 static size_t expectedLength;
@@ -103,20 +96,22 @@ static void stopClockAndCompare(Clock* clock, const char* heard, const char* dia
 static void checkRecordsRead(const char* dialect) {
   char owner[113], stock[22], header[166], pigeon[60], poule[110];
   fprintf(stderr, "%s: records read\n", dialect);
-  check(q.getQuorStockOwnerData(owner) == 1 && memcmp(owner, "1PENA LOS AMIGOS", 16) == 0 &&
-            memcmp(owner + 108, "0002", 4) == 0,
-        "owner record");
-  check(q.getQuorStockData(stock, 1) == 1 && memcmp(stock, "1ES22-0765432H", 14) == 0,
-        "stock record 1");
-  check(q.getQuorStockData(stock, 2) == 0, "no stock record 2");
-  check(q.getQuorData(header) == 1 && memcmp(header + 15, "SUELTA DE PRUEBA", 16) == 0 &&
-            memcmp(header + 145, "0002TALAVERA", 12) == 0,
-        "race header");
-  check(q.getPigeonData(pigeon, 0) == 1 && memcmp(pigeon, "100E 0112345671", 15) == 0,
-        "pigeon record 0");
-  check(q.getPigeonData(pigeon, 2) == 0, "no pigeon record 2");
-  check(q.getQuorPoulData(poule, 2) == 1 && memcmp(poule, "10002001000010", 14) == 0,
-        "poule record 2");
+  failures |=
+      check(q.getQuorStockOwnerData(owner) == 1 && memcmp(owner, "1PENA LOS AMIGOS", 16) == 0 &&
+                memcmp(owner + 108, "0002", 4) == 0,
+            "owner record");
+  failures |= check(q.getQuorStockData(stock, 1) == 1 && memcmp(stock, "1ES22-0765432H", 14) == 0,
+                    "stock record 1");
+  failures |= check(q.getQuorStockData(stock, 2) == 0, "no stock record 2");
+  failures |=
+      check(q.getQuorData(header) == 1 && memcmp(header + 15, "SUELTA DE PRUEBA", 16) == 0 &&
+                memcmp(header + 145, "0002TALAVERA", 12) == 0,
+            "race header");
+  failures |= check(q.getPigeonData(pigeon, 0) == 1 && memcmp(pigeon, "100E 0112345671", 15) == 0,
+                    "pigeon record 0");
+  failures |= check(q.getPigeonData(pigeon, 2) == 0, "no pigeon record 2");
+  failures |= check(q.getQuorPoulData(poule, 2) == 1 && memcmp(poule, "10002001000010", 14) == 0,
+                    "poule record 2");
 }
 
 /* The records written back: the owner record read, with the two stock records read. */
@@ -124,10 +119,10 @@ static void setStockRecords(unsigned char* owner) {
   char stock[22];
   q.getQuorStockOwnerData(owner);
   memcpy(owner + 108, "0000", 4);
-  check(q.setQuorStockOwnerData(owner) == 1, "owner record set");
+  failures |= check(q.setQuorStockOwnerData(owner) == 1, "owner record set");
   for (uint32_t i = 0; i < 2; ++i) {
     q.getQuorStockData(stock, i);
-    check(q.setQuorStockData(stock, i) == 1, "stock record set");
+    failures |= check(q.setQuorStockData(stock, i) == 1, "stock record set");
   }
   memcpy(owner + 108, "0002", 4);
 }
@@ -149,31 +144,31 @@ static void expectStockRecords(const unsigned char* owner, int tolvex) {
 
 static void runQuor(const char* quorclock, const char* data, const char* heard) {
   Clock* clock = startAnsweringClock(quorclock, data, heard, 0);
-  check(q.openQuorConnection("9") == 1, "Quor connection");
-  check(q.readQuor(999) == 1, "readQuor(999)");
+  failures |= check(q.openQuorConnection("9") == 1, "Quor connection");
+  failures |= check(q.readQuor(999) == 1, "readQuor(999)");
   expect(">B", 2);
-  check(q.readQuor(1) == 1, "readQuor(1)");
+  failures |= check(q.readQuor(1) == 1, "readQuor(1)");
   expect(">K\x01", 3);
   checkRecordsRead("Quor");
 
   unsigned char owner[113];
   setStockRecords(owner);
-  check(q.writeQuor() == 1, "writeQuor");
+  failures |= check(q.writeQuor() == 1, "writeQuor");
   expect(">A", 2);
   expectStockRecords(owner, 0);
 
   unsigned char recovery[48];
   memset(recovery, 0, sizeof recovery);
   memcpy(recovery, "1ES21-1234567M 14051200", 23);
-  check(q.setQuorRecoveryData(recovery, 0) == 1, "recovery record set");
-  check(q.buildQuor() == 1, "buildQuor");
+  failures |= check(q.setQuorRecoveryData(recovery, 0) == 1, "recovery record set");
+  failures |= check(q.buildQuor() == 1, "buildQuor");
   memcpy(owner + 108, "0001", 4);
   expect(">^", 2);
   expect(owner, 113);
   expect(recovery, 48);
 
-  check(q.setLiberationPoints("TALAVERA DE LA REINA", 1) == 1, "liberation point 1");
-  check(q.setLiberationPoints("", 100) == 1, "liberation points sent");
+  failures |= check(q.setLiberationPoints("TALAVERA DE LA REINA", 1) == 1, "liberation point 1");
+  failures |= check(q.setLiberationPoints("", 100) == 1, "liberation points sent");
   expect(">L", 2);
   for (int n = 1; n <= 99; ++n) {
     unsigned char entry[17] = {0};
@@ -191,13 +186,13 @@ static void runQuor(const char* quorclock, const char* data, const char* heard) 
 static void runTolvex(const char* quorclock, const char* data, const char* heard) {
   Clock* clock = startAnsweringClock(quorclock, data, heard, 1);
   const unsigned char zero = 0;
-  check(q.openQuorConnection("9") == 1, "Tolvex connection");
-  check(q.readQuorTolvex(999) == 1, "readQuorTolvex(999)");
+  failures |= check(q.openQuorConnection("9") == 1, "Tolvex connection");
+  failures |= check(q.readQuorTolvex(999) == 1, "readQuorTolvex(999)");
   expectFrame(0x02, &zero, 1);
   expectFrame(0x04, "0001", 4);
   expectFrame(0x04, "0002", 4);
   expectFrame(0x06, &zero, 1);
-  check(q.readQuorTolvex(1) == 1, "readQuorTolvex(1)");
+  failures |= check(q.readQuorTolvex(1) == 1, "readQuorTolvex(1)");
   expectFrame(0x07, "\x01", 1);
   for (unsigned char j = 1; j <= 18; ++j) expectFrame(0x0A, (unsigned char[]){1, j}, 2);
   expectFrame(0x08,
@@ -213,12 +208,13 @@ static void runTolvex(const char* quorclock, const char* data, const char* heard
 
   unsigned char owner[113];
   setStockRecords(owner);
-  check(q.writeQuorTolvex() == 1, "writeQuorTolvex");
+  failures |= check(q.writeQuorTolvex() == 1, "writeQuorTolvex");
   expectStockRecords(owner, 1);
   expectFrame(0x05, &zero, 1);
 
-  check(q.setLiberationPointsTolvex("TALAVERA DE LA REINA", 1) == 1, "liberation point 1");
-  check(q.setLiberationPointsTolvex("", 100) == 1, "liberation points sent");
+  failures |=
+      check(q.setLiberationPointsTolvex("TALAVERA DE LA REINA", 1) == 1, "liberation point 1");
+  failures |= check(q.setLiberationPointsTolvex("", 100) == 1, "liberation points sent");
   for (int n = 1; n <= 99; ++n) {
     unsigned char entry[19] = {0};
     snprintf((char*)entry, 4, "%03d", n);
