@@ -46,8 +46,11 @@ struct CaptureState {
 
   // One thread at a time prints and hands over held lines, so that they go out in order: the
   // reader thread as lines finish, the idle monitor for lines that were waiting (under
-  // holdMutex). A thread that finds another one delivering leaves its line to it instead of
-  // waiting: the deliverer may be in the update procedure, closing, and waiting for that thread.
+  // holdMutex). The reader waits while the monitor delivers, so that a line has gone out when the
+  // reader moves on, but not once the link is closing: the monitor may be in the update
+  // procedure, closing the link, and waiting for the reader. The monitor never waits (the reader
+  // may be closing capture from the update procedure and waiting for it); it leaves the lines to
+  // the deliverer.
   bool delivering = false;
   std::thread::id deliverer;
   std::condition_variable deliveryDone;
@@ -150,10 +153,13 @@ void hand(const std::string& text) {
 }
 
 // Prints and hands over what is held, as far as the printer choice and the registration allow.
-void deliverHeld() {
+void deliverHeld(bool waitForDeliverer) {
   CaptureState& s = state();
   {
-    std::lock_guard hold(s.holdMutex);
+    std::unique_lock hold(s.holdMutex);
+    if (waitForDeliverer) {
+      s.deliveryDone.wait(hold, [&] { return !s.delivering || !linkFlags().linkOpen; });
+    }
     if (s.delivering) return;
     s.delivering = true;
     s.deliverer = std::this_thread::get_id();
@@ -208,7 +214,7 @@ void endLine(LineEnd kind) {
     std::lock_guard hold(s.holdMutex);
     s.held.add(std::move(line));
   }
-  deliverHeld();
+  deliverHeld(true);
 }
 
 void appendToLine(char c) {
@@ -255,7 +261,7 @@ void runIdleMonitor(std::uint64_t generation) {
     }
     // A tick whose printing or hand-over failed (no memory left) is tried again at the next one.
     try {
-      deliverHeld();
+      deliverHeld(false);
       finishIdlePrintout();
     } catch (...) {
     }
@@ -301,6 +307,12 @@ void endPrinting() {
 }
 
 }  // namespace
+
+void linkClosing() {
+  CaptureState& s = state();
+  { std::lock_guard hold(s.holdMutex); }
+  s.deliveryDone.notify_all();
+}
 
 void endIdleMonitorIfOff() {
   if (captureOn()) return;

@@ -15,6 +15,9 @@ bool open(bool tolvex, bool ask);
 // closeQuorKVT and closeQuorKVTtolvex; once neither capture is on, the idle monitor has ended when
 // this returns.
 void close(bool tolvex);
+// The link is closing (linkOpen is clear): the reader no longer waits for the idle monitor's
+// delivery of held lines.
+void linkClosing();
 // The link's close switched Quor capture off: the idle monitor ends as at close().
 void endIdleMonitorIfOff();
 

@@ -218,8 +218,11 @@ bool openConnection(const char* portText) {
 void closeConnection() {
   LinkFlags& f = linkFlags();
   if (f.connectionOpened) {
-    closePort();
+    // Unusable from now on: a reader waiting for held lines to go out stops waiting, so that
+    // closing from the update procedure on the idle monitor's thread can end the reader.
     f.linkOpen = false;
+    capture::linkClosing();
+    closePort();
     f.connectionOpened = false;
   }
   f.captureQuor = false;
