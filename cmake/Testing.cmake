@@ -3,14 +3,37 @@ include(GoogleTest)
 # What every test runs with: the leak checker knows what system libraries keep for themselves.
 set(KVT_TEST_ENVIRONMENT "LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp")
 
+if(WIN32 AND CMAKE_CROSSCOMPILING)
+  # A Windows build's tests run under Wine, all under the label "wine", in a Wine prefix of the
+  # build's own (never the user's), which the fixture "wine" makes before the first test.
+  set(KVT_TEST_LABEL wine)
+  set(QUORKVT_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.in ${CMAKE_BINARY_DIR}/wine-run
+                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+                                  WORLD_READ WORLD_EXECUTE
+                 @ONLY)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+  add_test(NAME Wine.PrefixOfTheBuild COMMAND ${CMAKE_BINARY_DIR}/wine-run --prepare)
+  set_tests_properties(Wine.PrefixOfTheBuild PROPERTIES LABELS wine FIXTURES_SETUP wine
+                                                        TIMEOUT 300)
+else()
+  set(KVT_TEST_LABEL link)
+endif()
+
 # kvt_add_test(name SOURCES ... LIBS ... [LABELS ...] [OWN_MAIN]): one GoogleTest program, its
-# cases registered with ctest. OWN_MAIN: the sources bring their own main.
+# cases registered with ctest. OWN_MAIN: the sources bring their own main. Under Wine the program
+# is one test: a Wine start per case would cost more than the cases.
 function(kvt_add_test name)
   cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
   if(NOT ARG_OWN_MAIN)
     target_link_libraries(${name} PRIVATE GTest::gtest_main)
+  endif()
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES LABELS wine FIXTURES_REQUIRED wine TIMEOUT 300)
+    return()
   endif()
   set(environment "${KVT_TEST_ENVIRONMENT}")
   if("program" IN_LIST ARG_LABELS)

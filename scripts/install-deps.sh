@@ -13,6 +13,9 @@ packages=(
   poppler-utils cups printer-driver-cups-pdf         # reading printed PDFs; a print server
   qt6-base-dev libqt6sql6-sqlite                     # the desktop program
   qt6-translations-l10n                              # Qt's own buttons and dialogs in Spanish
+  g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix  # quorlink.dll, 32- and 64-bit
+  googletest                                         # its sources, built for those tests
+  wine wine32:i386                                   # running the Windows builds' tests
   "$@"
 )
 
@@ -31,5 +34,9 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Instalando paquetes de Debian: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
+# The 32-bit Wine runs the 32-bit DLL's tests; its packages come from the i386 architecture.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  dpkg --add-architecture i386
+fi
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -8,9 +8,9 @@
 
 namespace kvt::testing {
 
-std::string fileBytes(const std::string& path) {
+std::string fileBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path);
+  if (!in) throw std::runtime_error("cannot read " + path.string());
   std::ostringstream bytes;
   bytes << in.rdbuf();
   return bytes.str();

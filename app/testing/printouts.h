@@ -2,6 +2,7 @@
 // archive list laid out as the clocks print them.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,6 @@ std::vector<std::string> printedLines(const std::string& name);
 CaptureText headWith(const std::string& name, const std::vector<std::string>& lines);
 
 // Reads a whole file as bytes.
-std::string fileBytes(const std::string& path);
+std::string fileBytes(const std::filesystem::path& path);
 
 }  // namespace kvt::testing

@@ -1,15 +1,20 @@
 #include "temp_folder.h"
 
-#include <cstdlib>
+#include <random>
 #include <stdexcept>
 #include <string>
 
 namespace kvt::testing {
 
 TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quorkvt-test-XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  std::random_device random;
+  const std::filesystem::path base = std::filesystem::temp_directory_path();
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    path_ = base / ("quorkvt-test-" + std::to_string(random()));
+    // Only a folder made here and now is this test's.
+    if (std::filesystem::create_directory(path_)) return;
+  }
+  throw std::runtime_error("no fresh folder in " + base.string());
 }
 
 TempFolder::~TempFolder() {

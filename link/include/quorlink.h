@@ -28,12 +28,22 @@
  * thread, or on the idle monitor's for lines that were held (see "Held lines" below); never on the
  * host's thread, and never on two threads at once.
  *
+ * Unloading. No thread of the library outlives the close that stops it: when closeQuorKVT (with
+ * Tolvex capture off too) and closeQuorConnection have returned, the host may unload the library
+ * at once. A close called from the update procedure, on a library thread, cannot wait for that
+ * thread; it lets it end by itself, and the library is not unmapped before it has (on Windows it
+ * stays loaded until the process ends). No C++ exception leaves an export: a call that fails that
+ * way returns its failure value.
+ *
  * Porting from the Windows serial API. On Windows the port is opened for overlapped I/O and the
- * reader thread waits with WaitCommEvent(EV_RXCHAR); closing clears the event mask to end that
- * wait. On POSIX systems the port is a termios device in raw mode (9600 baud, 8N1, no flow control,
- * DTR and RTS raised), the reader polls the device together with a wake-up pipe that closing
- * writes to, and COM<n> names the device of the entry COM<n> in $XDG_CONFIG_HOME/quorlink/ports
- * (default ~/.config/quorlink/ports; a symbolic link or a device node), else /dev/ttyS<n-1>.
+ * reader thread waits for an overlapped WaitCommEvent(EV_RXCHAR) together with a wake-up event
+ * that closing sets (so that a close never waits for the clock's next byte). A wait that fails is
+ * tried again after 50 ms while the device still answers ClearCommError; a device that no longer
+ * does is lost and no longer watched until the close. On POSIX systems the port is a termios device
+ * in raw mode (9600 baud, 8N1, no flow control, DTR and RTS raised), the reader polls the device
+ * together with a wake-up pipe that closing writes to, and COM<n> names the device of the entry
+ * COM<n> in $XDG_CONFIG_HOME/quorlink/ports (default ~/.config/quorlink/ports; a symbolic link or a
+ * device node), else /dev/ttyS<n-1>.
  */
 #ifndef QUORLINK_H
 #define QUORLINK_H
@@ -50,7 +60,7 @@
 
 #if defined(QUORLINK_BUILDING)
 #if defined(_WIN32)
-#define QUORLINK_API __declspec(dllexport)
+#define QUORLINK_API /* the DLL's exports are those of its .def file */
 #else
 #define QUORLINK_API __attribute__((visibility("default")))
 #endif
@@ -62,9 +72,51 @@
 #endif
 #endif
 
+/* ---- Sizes and offsets ---------------------------------------------------------------------
+ * Every buffer a host hands over, and every field of a record that a host reads or fills, by
+ * name. */
+
+/* getUpdateData writes at most this many bytes, the terminating zero included. */
+#define QUORLINK_LINE_BUFFER_SIZE 132
+/* The longest line the update procedure is handed (and getUpdateData copies while it runs). */
+#define QUORLINK_HANDED_LINE_LENGTH 75
+
+/* The clock's fixed-width records, in bytes. */
+#define QUORLINK_RACE_HEADER_SIZE 166
+#define QUORLINK_PIGEON_RECORD_SIZE 60
+#define QUORLINK_POULE_RECORD_SIZE 110
+#define QUORLINK_OWNER_RECORD_SIZE 113
+#define QUORLINK_STOCK_RECORD_SIZE 22
+#define QUORLINK_RECOVERY_RECORD_SIZE 48
+/* Pigeon, stock and recovery records are numbered 0..QUORLINK_MAX_RECORDS - 1 (from 0), poule
+ * records 0..QUORLINK_POULE_RECORDS - 1. */
+#define QUORLINK_MAX_RECORDS 1001
+#define QUORLINK_POULE_RECORDS 19
+
+/* The record counts, QUORLINK_COUNT_WIDTH decimal digits: pigeons at this offset of the race
+ * header, stock (or recovery) records at this offset of the owner record. */
+#define QUORLINK_RACE_COUNT_OFFSET 145
+#define QUORLINK_OWNER_COUNT_OFFSET 108
+#define QUORLINK_COUNT_WIDTH 4
+
+/* Liberation points: 1..QUORLINK_LIBERATION_POINTS_MAX are named; a point above it sends the
+ * table. A Quor clock keeps 15 characters of a name, a Tolvex clock 16. */
+#define QUORLINK_LIBERATION_POINTS_MAX 99
+#define QUORLINK_QUOR_POINT_NAME_LENGTH 15
+#define QUORLINK_TOLVEX_POINT_NAME_LENGTH 16
+
+/* ---- Version ---------------------------------------------------------------------------------
+ * The version of this header, major * 1000000 + minor * 1000 + patch; quorlinkVersion gives the
+ * version of the library the host has loaded, so that a host can tell the two apart. */
+#define QUORLINK_VERSION "10.2.1"
+#define QUORLINK_VERSION_NUMBER 10002001
+
 #ifdef __cplusplus
 extern "C" {
 #endif
+
+/* The loaded library's version number (as QUORLINK_VERSION_NUMBER). Any thread, at any time. */
+QUORLINK_API int32_t QUORLINK_CALL quorlinkVersion(void);
 
 /* ---- Connection ------------------------------------------------------------------------------
  * The one serial port of the library. */
@@ -101,10 +153,11 @@ QUORLINK_API int32_t QUORLINK_CALL closeQuorConnection(void);
 
 /* The host's update procedure. It is called on a library thread (the reader thread, or the idle
  * monitor's for held lines) with the address of the library's buffer of the line being handed
- * over: the finished line, zero-terminated, at most 75 characters. The library clears that buffer
- * as soon as the procedure returns, so the host copies the line (getUpdateData) before it
- * returns. The procedure must not wait for a thread that may be calling closeQuorKVT or
- * closeQuorConnection: those wait for the reader thread, which waits for the procedure. */
+ * over: the finished line, zero-terminated, at most QUORLINK_HANDED_LINE_LENGTH (75) characters.
+ * The library clears that buffer as soon as the procedure returns, so the host copies the line
+ * (getUpdateData) before it returns. The procedure must not wait for a thread that may be calling
+ * closeQuorKVT or closeQuorConnection: those wait for the reader thread, which waits for the
+ * procedure. */
 typedef void(QUORLINK_CALL* QuorUpdateProc)(const char* line);
 
 /* Switches Quor print capture on and chooses the printer: ask = 0 (low 8 bits) takes the default
@@ -125,7 +178,9 @@ QUORLINK_API int32_t QUORLINK_CALL openQuorKVT(uint32_t ask);
 QUORLINK_API int32_t QUORLINK_CALL closeQuorKVT(void);
 
 /* The host's printer dialog, asked when capture starts with ask non-zero (off Windows; on Windows
- * the library shows the system's print set-up dialog). It writes the chosen
+ * the library shows the system's print set-up dialog, and a chooser that a Windows host registers
+ * is never called: regPrinterChooser is exported there only so that one host binds alike on every
+ * platform). It writes the chosen
  * destination, zero-terminated, into buffer (size bytes, the zero included) and returns 1, or
  * returns 0 when the user cancels. A destination is a printer queue's name (CUPS off Windows), or
  * "file:" followed by a path to print to a PDF file; further documents of the same capture go to
@@ -150,9 +205,10 @@ QUORLINK_API int32_t QUORLINK_CALL closeQuorKVTtolvex(void);
 QUORLINK_API int32_t QUORLINK_CALL regUpdateProc(QuorUpdateProc proc);
 
 /* Copies a line of the library, up to and including its terminating zero, into buffer (at least
- * 132 bytes). While the update procedure runs (called from it directly or through a synchronous
- * chain of calls) it gives the line being handed over, at most 75 characters; at any other time
- * the partial line the clock is printing, at most 131 characters. Returns 1. Any thread. */
+ * QUORLINK_LINE_BUFFER_SIZE, 132 bytes, of which it never writes more). While the update
+ * procedure runs (called from it directly or through a synchronous chain of calls) it gives the
+ * line being handed over, at most 75 characters; at any other time the partial line the clock is
+ * printing, at most 131 characters. Returns 1. Any thread. */
 QUORLINK_API int32_t QUORLINK_CALL getUpdateData(char* buffer);
 
 /* ---- Command protocol: options ------------------------------------------------------------ */
@@ -216,22 +272,25 @@ QUORLINK_API int32_t QUORLINK_CALL setLiberationPointsTolvex(const char* name, u
  * setQuorStockData count from 1 after regOptionBase(1). Each returns 1 when it copied, 0 when
  * there is nothing to copy, the index is out of range or the address is null. */
 
-/* The 48-byte recovery record index (0..1000); the owner record's count becomes index + 1. */
+/* The recovery record index (0..1000) of QUORLINK_RECOVERY_RECORD_SIZE bytes; the owner record's
+ * count becomes index + 1. */
 QUORLINK_API int32_t QUORLINK_CALL setQuorRecoveryData(const void* record, uint32_t index);
-/* The 22-byte stock record index (0..1000); the owner record's count becomes index + 1. */
+/* The stock record index (0..1000) of QUORLINK_STOCK_RECORD_SIZE bytes; the owner record's count
+ * becomes index + 1. */
 QUORLINK_API int32_t QUORLINK_CALL setQuorStockData(const void* record, uint32_t index);
-/* The 113-byte owner record; its number fields at 88 and 98 are written back as nine digits. */
+/* The owner record of QUORLINK_OWNER_RECORD_SIZE bytes; its number fields at 88 and 98 are written
+ * back as nine digits. */
 QUORLINK_API int32_t QUORLINK_CALL setQuorStockOwnerData(const void* record);
 
-/* The 166-byte header of the race read last. */
+/* The header of the race read last, QUORLINK_RACE_HEADER_SIZE bytes. */
 QUORLINK_API int32_t QUORLINK_CALL getQuorData(void* buffer);
-/* The 60-byte pigeon record index of the race read last. */
+/* The pigeon record index of the race read last, QUORLINK_PIGEON_RECORD_SIZE bytes. */
 QUORLINK_API int32_t QUORLINK_CALL getPigeonData(void* buffer, uint32_t index);
-/* The 110-byte poule record index (0..18) of the race read last. */
+/* The poule record index (0..18) of the race read last, QUORLINK_POULE_RECORD_SIZE bytes. */
 QUORLINK_API int32_t QUORLINK_CALL getQuorPoulData(void* buffer, uint32_t index);
-/* The 22-byte stock record index of the stock list read last. */
+/* The stock record index of the stock list read last, QUORLINK_STOCK_RECORD_SIZE bytes. */
 QUORLINK_API int32_t QUORLINK_CALL getQuorStockData(void* buffer, uint32_t index);
-/* The 113-byte owner record of the stock list read last. */
+/* The owner record of the stock list read last, QUORLINK_OWNER_RECORD_SIZE bytes. */
 QUORLINK_API int32_t QUORLINK_CALL getQuorStockOwnerData(void* buffer);
 
 #ifdef __cplusplus

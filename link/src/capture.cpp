@@ -1,5 +1,6 @@
 #include "capture.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <cstring>
@@ -9,6 +10,7 @@
 #include <thread>
 
 #include "held_lines.h"
+#include "library_thread.h"
 #include "link.h"
 #include "printing.h"
 #include "status_window.h"
@@ -18,7 +20,7 @@ namespace quorlink::capture {
 namespace {
 
 constexpr std::size_t kLineCapacity = 132;
-constexpr std::size_t kHostLineLength = 75;
+constexpr std::size_t kHostLineLength = QUORLINK_HANDED_LINE_LENGTH;
 
 struct CaptureState {
   // The line being assembled. The reader thread writes it; the host copies it with getUpdateData
@@ -43,9 +45,15 @@ struct CaptureState {
   std::atomic<bool> printerChosen{true};
 
   // One thread at a time prints and hands over held lines, so that they go out in order: the
-  // reader thread as lines finish, the idle monitor for lines that were waiting.
-  std::mutex deliveryMutex;
-  std::atomic<std::thread::id> deliverer{};
+  // reader thread as lines finish, the idle monitor for lines that were waiting (under
+  // holdMutex). The reader waits while the monitor delivers, so that a line has gone out when the
+  // reader moves on, but not once the link is closing: the monitor may be in the update
+  // procedure, closing the link, and waiting for the reader. The monitor never waits (the reader
+  // may be closing capture from the update procedure and waiting for it); it leaves the lines to
+  // the deliverer.
+  bool delivering = false;
+  std::thread::id deliverer;
+  std::condition_variable deliveryDone;
 
   // Reader thread only: bytes of an escape sequence still to drop within the current burst, and
   // whether the burst held a form feed.
@@ -55,13 +63,19 @@ struct CaptureState {
   // The reader thread and the idle monitor both print; one at a time.
   std::mutex printMutex;
 
-  // The idle monitor runs detached: it ends by itself once capture is off. It wakes early when
-  // held lines may go out (the printer chosen, the update procedure registered).
+  // The idle monitor runs while capture is on; the close that switches capture off wakes it and
+  // waits for its end. It wakes early when held lines may go out (the printer chosen, the update
+  // procedure registered).
+  // A monitor runs while capture is on and it is the current generation: one let go by a close
+  // from the update procedure (on the monitor's own thread) ends even if capture is switched on
+  // again from there, since that starts a monitor of its own.
   std::mutex monitorMutex;
   bool monitorRunning = false;
+  std::uint64_t monitorGeneration = 0;
   bool monitorWakeRequested = false;
   std::condition_variable monitorWake;
   std::atomic<int> idleTickMilliseconds{100};
+  LibraryThread monitor;  // the host's thread starts and finishes it
 };
 
 CaptureState& state() {
@@ -139,10 +153,31 @@ void hand(const std::string& text) {
 }
 
 // Prints and hands over what is held, as far as the printer choice and the registration allow.
-void deliverHeld() {
+void deliverHeld(bool waitForDeliverer) {
   CaptureState& s = state();
-  std::lock_guard delivery(s.deliveryMutex);
-  s.deliverer = std::this_thread::get_id();
+  {
+    std::unique_lock hold(s.holdMutex);
+    if (waitForDeliverer) {
+      s.deliveryDone.wait(hold, [&] { return !s.delivering || !linkFlags().linkOpen; });
+    }
+    if (s.delivering) return;
+    s.delivering = true;
+    s.deliverer = std::this_thread::get_id();
+  }
+  // Whatever happens to a line, this thread stops delivering, so that the others go on.
+  struct DeliveryEnd {
+    CaptureState& s;
+    ~DeliveryEnd() {
+      {
+        std::lock_guard hold(s.holdMutex);
+        if (s.deliverer == std::this_thread::get_id()) {
+          s.delivering = false;
+          s.deliverer = std::thread::id();
+        }
+      }
+      s.deliveryDone.notify_all();
+    }
+  } end{s};
   for (;;) {
     std::optional<HeldLine> toPrint;
     std::optional<std::string> toHand;
@@ -150,16 +185,20 @@ void deliverHeld() {
       std::lock_guard hold(s.holdMutex);
       if (s.printerChosen) toPrint = s.held.nextToPrint();
       if (!toPrint && s.updateRegistered) toHand = s.held.nextToHand();
+      if (!toPrint && !toHand) {
+        // Decided under the lock that adds lines: a line added after this is delivered by the
+        // thread that adds it.
+        s.delivering = false;
+        s.deliverer = std::thread::id();
+        return;
+      }
     }
     if (toPrint) {
       print(*toPrint);
-    } else if (toHand) {
-      hand(*toHand);
     } else {
-      break;
+      hand(*toHand);
     }
   }
-  s.deliverer = std::thread::id();
 }
 
 void endLine(LineEnd kind) {
@@ -175,7 +214,7 @@ void endLine(LineEnd kind) {
     std::lock_guard hold(s.holdMutex);
     s.held.add(std::move(line));
   }
-  deliverHeld();
+  deliverHeld(true);
 }
 
 void appendToLine(char c) {
@@ -209,18 +248,23 @@ void finishIdlePrintout() {
   s.idleCount = 0;
 }
 
-void runIdleMonitor() {
+void runIdleMonitor(std::uint64_t generation) {
   CaptureState& s = state();
   for (;;) {
     {
       std::lock_guard lock(s.monitorMutex);
+      if (generation != s.monitorGeneration) return;
       if (!captureOn()) {
         s.monitorRunning = false;
         return;
       }
     }
-    deliverHeld();
-    finishIdlePrintout();
+    // A tick whose printing or hand-over failed (no memory left) is tried again at the next one.
+    try {
+      deliverHeld(false);
+      finishIdlePrintout();
+    } catch (...) {
+    }
     std::unique_lock lock(s.monitorMutex);
     const bool woken =
         s.monitorWake.wait_for(lock, std::chrono::milliseconds(s.idleTickMilliseconds.load()),
@@ -232,13 +276,19 @@ void runIdleMonitor() {
 
 void startIdleMonitor() {
   CaptureState& s = state();
-  std::unique_lock lock(s.monitorMutex);
-  if (s.monitorRunning) return;
-  try {
-    std::thread(runIdleMonitor).detach();
+  std::uint64_t generation = 0;
+  {
+    std::lock_guard lock(s.monitorMutex);
+    if (s.monitorRunning) return;
     s.monitorRunning = true;
-  } catch (const std::system_error&) {
-    lock.unlock();
+    generation = ++s.monitorGeneration;
+  }
+  // A monitor that has just seen capture off is still ending: start() waits for it first.
+  if (!s.monitor.start([generation] { runIdleMonitor(generation); })) {
+    {
+      std::lock_guard lock(s.monitorMutex);
+      s.monitorRunning = false;
+    }
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
   }
 }
@@ -257,6 +307,24 @@ void endPrinting() {
 }
 
 }  // namespace
+
+void linkClosing() {
+  CaptureState& s = state();
+  { std::lock_guard hold(s.holdMutex); }
+  s.deliveryDone.notify_all();
+}
+
+void endIdleMonitorIfOff() {
+  if (captureOn()) return;
+  CaptureState& s = state();
+  {
+    std::lock_guard lock(s.monitorMutex);
+    ++s.monitorGeneration;
+    s.monitorRunning = false;
+  }
+  wakeMonitor();
+  s.monitor.finish();
+}
 
 bool open(bool tolvex, bool ask) {
   LinkFlags& f = linkFlags();
@@ -298,14 +366,15 @@ void close(bool tolvex) {
     s.updateRegistered = false;
   }
   {
-    std::lock_guard hold(s.holdMutex);
+    // A line being printed or handed over on another thread goes out before the printer goes.
+    std::unique_lock hold(s.holdMutex);
     s.held.clear();
-  }
-  // A line being printed or handed over on another thread goes out before the printer goes.
-  if (s.deliverer.load() != std::this_thread::get_id()) {
-    std::lock_guard delivery(s.deliveryMutex);
+    if (s.deliverer != std::this_thread::get_id()) {
+      s.deliveryDone.wait(hold, [&] { return !s.delivering; });
+    }
   }
   endPrinting();
+  endIdleMonitorIfOff();
 }
 
 bool documentOpen() {
@@ -327,7 +396,12 @@ void copyLine(char* buffer) {
   CaptureState& s = state();
   std::lock_guard line(s.lineMutex);
   const char* source = s.handing ? s.handedLine : s.lineBuffer;
-  std::memcpy(buffer, source, std::strlen(source) + 1);
+  // A line that has just reached its 132 characters is ended by the reader a moment later; the
+  // host's buffer holds 132 bytes with the zero, so at most 131 characters go.
+  const std::size_t length =
+      std::min<std::size_t>(std::strlen(source), QUORLINK_LINE_BUFFER_SIZE - 1);
+  std::memcpy(buffer, source, length);
+  buffer[length] = '\0';
 }
 
 void takePrinterText(const std::uint8_t* data, std::size_t length) {

@@ -12,8 +12,14 @@ namespace quorlink::capture {
 
 // openQuorKVT and openQuorKVTtolvex: false when the link is not open.
 bool open(bool tolvex, bool ask);
-// closeQuorKVT and closeQuorKVTtolvex.
+// closeQuorKVT and closeQuorKVTtolvex; once neither capture is on, the idle monitor has ended when
+// this returns.
 void close(bool tolvex);
+// The link is closing (linkOpen is clear): the reader no longer waits for the idle monitor's
+// delivery of held lines.
+void linkClosing();
+// The link's close switched Quor capture off: the idle monitor ends as at close().
+void endIdleMonitorIfOff();
 
 // A printed document is open (the clock is printing); Quor command exchanges are refused then.
 bool documentOpen();

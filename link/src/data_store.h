@@ -8,22 +8,24 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "quorlink.h"
+
 namespace quorlink {
 
-inline constexpr std::size_t kRaceHeaderSize = 166;
-inline constexpr std::size_t kPigeonRecordSize = 60;
-inline constexpr std::size_t kPouleRecordSize = 110;
-inline constexpr std::size_t kOwnerRecordSize = 113;
-inline constexpr std::size_t kStockRecordSize = 22;
-inline constexpr std::size_t kRecoveryRecordSize = 48;
-inline constexpr std::size_t kMaxRecords = 1001;  // pigeon, stock and recovery records
-inline constexpr std::size_t kPouleSlots = 19;    // poule indexes 0..18
+inline constexpr std::size_t kRaceHeaderSize = QUORLINK_RACE_HEADER_SIZE;
+inline constexpr std::size_t kPigeonRecordSize = QUORLINK_PIGEON_RECORD_SIZE;
+inline constexpr std::size_t kPouleRecordSize = QUORLINK_POULE_RECORD_SIZE;
+inline constexpr std::size_t kOwnerRecordSize = QUORLINK_OWNER_RECORD_SIZE;
+inline constexpr std::size_t kStockRecordSize = QUORLINK_STOCK_RECORD_SIZE;
+inline constexpr std::size_t kRecoveryRecordSize = QUORLINK_RECOVERY_RECORD_SIZE;
+inline constexpr std::size_t kMaxRecords = QUORLINK_MAX_RECORDS;    // pigeon, stock, recovery
+inline constexpr std::size_t kPouleSlots = QUORLINK_POULE_RECORDS;  // poule indexes 0..18
 
 // Where the record counts stand: characters 145..148 of a race header, 108..111 of an owner
 // record, four decimal digits each.
-inline constexpr std::size_t kRaceCountAt = 145;
-inline constexpr std::size_t kOwnerCountAt = 108;
-inline constexpr std::size_t kCountWidth = 4;
+inline constexpr std::size_t kRaceCountAt = QUORLINK_RACE_COUNT_OFFSET;
+inline constexpr std::size_t kOwnerCountAt = QUORLINK_OWNER_COUNT_OFFSET;
+inline constexpr std::size_t kCountWidth = QUORLINK_COUNT_WIDTH;
 
 template <std::size_t Size>
 using Record = std::array<std::uint8_t, Size>;

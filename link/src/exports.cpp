@@ -25,115 +25,152 @@ const std::uint8_t* bytesAt(const void* address) {
   return static_cast<const std::uint8_t*>(address);
 }
 
+// No C++ exception crosses into the host: a call that fails that way (no memory left, a thread
+// that cannot be started) gives its failure value, and the close calls their 1.
+template <typename Call>
+int32_t guarded(int32_t failure, Call call) noexcept {
+  try {
+    return call();
+  } catch (...) {
+    return failure;
+  }
+}
+
 }  // namespace
 
 extern "C" {
 
+int32_t QUORLINK_CALL quorlinkVersion(void) {
+  return QUORLINK_VERSION_NUMBER;
+}
+
 int32_t QUORLINK_CALL openQuorConnection(const char* portText) {
-  return openConnection(portText) ? 1 : 0;
+  return guarded(0, [&] { return openConnection(portText) ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL closeQuorConnection(void) {
-  closeConnection();
-  return 1;
+  return guarded(1, [&]() -> int32_t {
+    closeConnection();
+    return 1;
+  });
 }
 
 int32_t QUORLINK_CALL openQuorKVT(uint32_t ask) {
-  return capture::open(false, (ask & 0xFF) != 0);
+  return guarded(0, [&] { return capture::open(false, (ask & 0xFF) != 0); });
 }
 
 int32_t QUORLINK_CALL closeQuorKVT(void) {
-  capture::close(false);
-  return 1;
+  return guarded(1, [&]() -> int32_t {
+    capture::close(false);
+    return 1;
+  });
 }
 
 int32_t QUORLINK_CALL regPrinterChooser(QuorPrinterChooser chooser) {
-  setPrinterChooser(chooser);
-  return 1;
+  return guarded(1, [&]() -> int32_t {
+    setPrinterChooser(chooser);
+    return 1;
+  });
 }
 
 int32_t QUORLINK_CALL openQuorKVTtolvex(uint32_t ask) {
-  return capture::open(true, (ask & 0xFF) != 0);
+  return guarded(0, [&] { return capture::open(true, (ask & 0xFF) != 0); });
 }
 
 int32_t QUORLINK_CALL closeQuorKVTtolvex(void) {
-  capture::close(true);
-  return 1;
+  return guarded(1, [&]() -> int32_t {
+    capture::close(true);
+    return 1;
+  });
 }
 
 int32_t QUORLINK_CALL regUpdateProc(QuorUpdateProc proc) {
-  return capture::registerUpdateProc(proc) ? 1 : 0;
+  return guarded(0, [&] { return capture::registerUpdateProc(proc) ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL getUpdateData(char* buffer) {
-  capture::copyLine(buffer);
-  return 1;
+  return guarded(1, [&]() -> int32_t {
+    capture::copyLine(buffer);
+    return 1;
+  });
 }
 
 int32_t QUORLINK_CALL regOptionBase(int32_t base) {
-  return setOptionBase(base) ? 1 : 0;
+  return guarded(0, [&] { return setOptionBase(base) ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL readQuor(uint32_t selector) {
-  return quorlink::readQuor(selector) ? 1 : 0;
+  return guarded(0, [&] { return quorlink::readQuor(selector) ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL readQuorTolvex(uint32_t selector) {
-  return readTolvex(selector) ? 1 : 0;
+  return guarded(0, [&] { return readTolvex(selector) ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL writeQuor(void) {
-  return writeQuorStock() ? 1 : 0;
+  return guarded(0, [&] { return writeQuorStock() ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL writeQuorTolvex(void) {
-  return writeTolvexStock() ? 1 : 0;
+  return guarded(0, [&] { return writeTolvexStock() ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL buildQuor(void) {
-  return buildQuorRecovery() ? 1 : 0;
+  return guarded(0, [&] { return buildQuorRecovery() ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL setLiberationPoints(const char* name, uint32_t point) {
-  return setQuorLiberationPoint(name, point) ? 1 : 0;
+  return guarded(0, [&] { return setQuorLiberationPoint(name, point) ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL setLiberationPointsTolvex(const char* name, uint32_t point) {
-  return setTolvexLiberationPoint(name, point) ? 1 : 0;
+  return guarded(0, [&] { return setTolvexLiberationPoint(name, point) ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL setQuorRecoveryData(const void* record, uint32_t index) {
-  return record != nullptr && storeRecoveryRecord(bytesAt(record), low16(index)) ? 1 : 0;
+  return guarded(0, [&] {
+    return record != nullptr && storeRecoveryRecord(bytesAt(record), low16(index)) ? 1 : 0;
+  });
 }
 
 int32_t QUORLINK_CALL setQuorStockData(const void* record, uint32_t index) {
-  return record != nullptr && storeStockRecord(bytesAt(record), low16(index)) ? 1 : 0;
+  return guarded(0, [&] {
+    return record != nullptr && storeStockRecord(bytesAt(record), low16(index)) ? 1 : 0;
+  });
 }
 
 int32_t QUORLINK_CALL setQuorStockOwnerData(const void* record) {
-  if (record == nullptr) return 0;
-  storeOwnerRecord(bytesAt(record));
-  return 1;
+  return guarded(0, [&]() -> int32_t {
+    if (record == nullptr) return 0;
+    storeOwnerRecord(bytesAt(record));
+    return 1;
+  });
 }
 
 int32_t QUORLINK_CALL getQuorData(void* buffer) {
-  return buffer != nullptr && copyRaceHeader(bytesAt(buffer)) ? 1 : 0;
+  return guarded(0, [&] { return buffer != nullptr && copyRaceHeader(bytesAt(buffer)) ? 1 : 0; });
 }
 
 int32_t QUORLINK_CALL getPigeonData(void* buffer, uint32_t index) {
-  return buffer != nullptr && copyPigeonRecord(bytesAt(buffer), low16(index)) ? 1 : 0;
+  return guarded(0, [&] {
+    return buffer != nullptr && copyPigeonRecord(bytesAt(buffer), low16(index)) ? 1 : 0;
+  });
 }
 
 int32_t QUORLINK_CALL getQuorPoulData(void* buffer, uint32_t index) {
-  return buffer != nullptr && copyPouleRecord(bytesAt(buffer), index & 0xFF) ? 1 : 0;
+  return guarded(0, [&] {
+    return buffer != nullptr && copyPouleRecord(bytesAt(buffer), index & 0xFF) ? 1 : 0;
+  });
 }
 
 int32_t QUORLINK_CALL getQuorStockData(void* buffer, uint32_t index) {
-  return buffer != nullptr && copyStockRecord(bytesAt(buffer), low16(index)) ? 1 : 0;
+  return guarded(0, [&] {
+    return buffer != nullptr && copyStockRecord(bytesAt(buffer), low16(index)) ? 1 : 0;
+  });
 }
 
 int32_t QUORLINK_CALL getQuorStockOwnerData(void* buffer) {
-  return buffer != nullptr && copyOwnerRecord(bytesAt(buffer)) ? 1 : 0;
+  return guarded(0, [&] { return buffer != nullptr && copyOwnerRecord(bytesAt(buffer)) ? 1 : 0; });
 }
 
 }  // extern "C"

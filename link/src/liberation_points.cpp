@@ -1,5 +1,7 @@
 #include "liberation_points.h"
 
+#include "quorlink.h"
+
 namespace quorlink {
 
 void LiberationTable::set(std::size_t point, std::uint8_t first, const char* name,
@@ -14,11 +16,11 @@ void LiberationTable::set(std::size_t point, std::uint8_t first, const char* nam
 }
 
 void LiberationTable::setQuor(std::size_t point, const char* name) {
-  set(point, static_cast<std::uint8_t>(0x80 + point), name, 15);
+  set(point, static_cast<std::uint8_t>(0x80 + point), name, QUORLINK_QUOR_POINT_NAME_LENGTH);
 }
 
 void LiberationTable::setTolvex(std::size_t point, const char* name) {
-  set(point, static_cast<std::uint8_t>(point), name, 16);
+  set(point, static_cast<std::uint8_t>(point), name, QUORLINK_TOLVEX_POINT_NAME_LENGTH);
 }
 
 LiberationEntry LiberationTable::entryToSend(std::size_t point) const {

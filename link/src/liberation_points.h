@@ -7,10 +7,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "quorlink.h"
+
 namespace quorlink {
 
 inline constexpr std::size_t kLiberationEntrySize = 17;
-inline constexpr std::size_t kLiberationPoints = 100;  // entry 0 is never sent
+inline constexpr std::size_t kLiberationPoints =
+    QUORLINK_LIBERATION_POINTS_MAX + 1;  // entry 0 is never sent
 
 using LiberationEntry = std::array<std::uint8_t, kLiberationEntrySize>;
 

@@ -8,6 +8,7 @@
 
 #include "burst_reader.h"
 #include "capture.h"
+#include "library_thread.h"
 #include "serial_port.h"
 #include "tolvex_frame.h"
 
@@ -34,7 +35,7 @@ struct Session {
 struct PortInfo {
   std::shared_ptr<Session> session;
   unsigned portNumber = 0;
-  std::thread readerThread;
+  LibraryThread readerThread;
 };
 
 // Library state lives as long as the process: the reader thread may still run while static
@@ -160,13 +161,9 @@ void closePort() {
     p.session->connected = false;
     p.session->device->wake();
   }
-  if (p.readerThread.joinable()) {
-    if (p.readerThread.get_id() == std::this_thread::get_id()) {
-      p.readerThread.detach();
-    } else {
-      p.readerThread.join();
-    }
-  }
+  // Called from the update procedure, on the reader thread, this lets the thread end by itself
+  // once the procedure has returned.
+  p.readerThread.finish();
   p.session.reset();
   p.portNumber = 0;
 }
@@ -177,15 +174,24 @@ bool connectPort(const char* portText) {
   p.portNumber = portNumberOf(portText);
   std::unique_ptr<SerialPort> device = openSerialPort(p.portNumber);
   if (!device) return false;
-  auto session = std::make_shared<Session>(std::move(device));
+  std::shared_ptr<Session> session;
   try {
-    p.readerThread = std::thread([session] {
-      BurstRouter router(*session);
-      runBurstReader(*session->device, router);
-    });
-  } catch (const std::system_error&) {
+    session = std::make_shared<Session>(std::move(device));
+  } catch (...) {
     return false;
   }
+  const bool started = p.readerThread.start([session] {
+    BurstRouter router(*session);
+    while (session->connected) {
+      // A burst whose handling failed (no memory left) is dropped, and the reader goes on.
+      try {
+        runBurstReader(*session->device, router);
+      } catch (...) {
+        std::this_thread::sleep_for(kBurstStep);
+      }
+    }
+  });
+  if (!started) return false;
   p.session = std::move(session);
   return true;
 }
@@ -212,11 +218,15 @@ bool openConnection(const char* portText) {
 void closeConnection() {
   LinkFlags& f = linkFlags();
   if (f.connectionOpened) {
-    closePort();
+    // Unusable from now on: a reader waiting for held lines to go out stops waiting, so that
+    // closing from the update procedure on the idle monitor's thread can end the reader.
     f.linkOpen = false;
+    capture::linkClosing();
+    closePort();
     f.connectionOpened = false;
   }
   f.captureQuor = false;
+  capture::endIdleMonitorIfOff();
 }
 
 bool writeBlock(const std::uint8_t* data, std::size_t length) {

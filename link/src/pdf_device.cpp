@@ -89,8 +89,13 @@ cairo_scaled_font_t* cellFont(cairo_font_face_t* face, double width, double heig
   return sizedFont(face, width / a.advance, height / a.height);
 }
 
+// In the temporary folder; a TMPDIR that names no folder gives way to /tmp rather than to no
+// printout.
 std::string temporaryPdf() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "quorkvt-XXXXXX.pdf").string();
+  std::error_code error;
+  std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+  if (error) folder = "/tmp";
+  std::string pattern = (folder / "quorkvt-XXXXXX.pdf").string();
   const int fd = mkstemps(pattern.data(), 4);
   if (fd < 0) return {};
   ::close(fd);

@@ -1,5 +1,6 @@
 // The serial port on Windows: a COM device opened for overlapped I/O. The reader thread waits for
-// EV_RXCHAR with WaitCommEvent; wake() clears the event mask, which ends that wait.
+// EV_RXCHAR with an overlapped WaitCommEvent together with a wake-up event: wake() sets that
+// event, so a wake-up given before the wait has begun still ends it.
 #include <windows.h>
 
 #include <algorithm>
@@ -13,6 +14,9 @@ namespace quorlink {
 namespace {
 
 constexpr DWORD kBaudRate = 9600;
+// After a wait for a port event that failed, the reader pauses this long before it looks again:
+// some drivers (and Wine on a pseudo-terminal) fail the wait at once while the line is idle.
+constexpr DWORD kRetryMilliseconds = 50;
 
 bool applyLineSettings(HANDLE handle) {
   DCB dcb{};
@@ -40,8 +44,9 @@ bool applyLineSettings(HANDLE handle) {
 
 class Win32SerialPort final : public SerialPort {
  public:
-  Win32SerialPort(HANDLE handle, HANDLE readEvent, HANDLE writeEvent, HANDLE waitEvent)
-      : handle_(handle) {
+  Win32SerialPort(HANDLE handle, HANDLE readEvent, HANDLE writeEvent, HANDLE waitEvent,
+                  HANDLE wakeEvent)
+      : handle_(handle), wakeEvent_(wakeEvent) {
     read_.hEvent = readEvent;
     write_.hEvent = writeEvent;
     wait_.hEvent = waitEvent;
@@ -54,20 +59,35 @@ class Win32SerialPort final : public SerialPort {
     CloseHandle(read_.hEvent);
     CloseHandle(write_.hEvent);
     CloseHandle(wait_.hEvent);
+    CloseHandle(wakeEvent_);
   }
 
   Wait waitForData() override {
-    if (!SetCommMask(handle_, EV_RXCHAR)) return Wait::Lost;
-    DWORD events = 0;
-    DWORD ignored = 0;
-    if (!WaitCommEvent(handle_, &events, &wait_)) {
-      if (GetLastError() != ERROR_IO_PENDING) return Wait::Lost;
-      if (!GetOverlappedResult(handle_, &wait_, &ignored, TRUE)) return Wait::Lost;
+    // A lost device is no longer watched, so that the wait blocks until the close instead of
+    // spinning, as on POSIX systems.
+    if (lost_) {
+      WaitForSingleObject(wakeEvent_, INFINITE);
+      return Wait::Woken;
     }
-    return (events & EV_RXCHAR) != 0 ? Wait::Data : Wait::Woken;
+    for (;;) {
+      const Event event = waitForEvent();
+      if (event == Event::Received) return Wait::Data;
+      if (event == Event::Woken) return Wait::Woken;
+      // The wait failed, or ended without a character. A device that still answers is asked for
+      // queued bytes, then looked at again after a pause; one that no longer answers (an adapter
+      // pulled out) is lost.
+      DWORD errors = 0;
+      COMSTAT status{};
+      if (!ClearCommError(handle_, &errors, &status)) {
+        lost_ = true;
+        return Wait::Lost;
+      }
+      if (status.cbInQue > 0) return Wait::Data;
+      if (WaitForSingleObject(wakeEvent_, kRetryMilliseconds) == WAIT_OBJECT_0) return Wait::Woken;
+    }
   }
 
-  void wake() override { SetCommMask(handle_, 0); }
+  void wake() override { SetEvent(wakeEvent_); }
 
   std::size_t readQueued(std::uint8_t* buffer, std::size_t maxBytes) override {
     DWORD errors = 0;
@@ -94,7 +114,9 @@ class Win32SerialPort final : public SerialPort {
     DWORD done = 0;
     DWORD errors = 0;
     COMSTAT status{};
-    if (WriteFile(handle_, data, static_cast<DWORD>(length), &done, &write_)) return true;
+    if (WriteFile(handle_, data, static_cast<DWORD>(length), &done, &write_)) {
+      return done == length;
+    }
     if (GetLastError() != ERROR_IO_PENDING) {
       ClearCommError(handle_, &errors, &status);
       return false;
@@ -102,14 +124,43 @@ class Win32SerialPort final : public SerialPort {
     while (!GetOverlappedResult(handle_, &write_, &done, TRUE)) {
       if (GetLastError() != ERROR_IO_INCOMPLETE) {
         ClearCommError(handle_, &errors, &status);
-        break;
+        return false;
       }
     }
-    return true;
+    // The write time-out ends a write that the line did not take in time with fewer bytes done.
+    return done == length;
   }
 
  private:
+  enum class Event { Received, Woken, Failed };
+
+  // One overlapped WaitCommEvent, ended by a received character, by the wake-up event, or by a
+  // failure. It is never left pending: the wait that wake() ends is cancelled and completed
+  // before this returns, since it writes into events_.
+  Event waitForEvent() {
+    if (!SetCommMask(handle_, EV_RXCHAR)) return Event::Failed;
+    events_ = 0;
+    DWORD ignored = 0;
+    if (!WaitCommEvent(handle_, &events_, &wait_)) {
+      if (GetLastError() != ERROR_IO_PENDING) return Event::Failed;
+      const HANDLE ends[2] = {wakeEvent_, wait_.hEvent};
+      if (WaitForMultipleObjects(2, ends, FALSE, INFINITE) == WAIT_OBJECT_0) {
+        SetCommMask(handle_, 0);  // ends the pending wait
+        GetOverlappedResult(handle_, &wait_, &ignored, TRUE);
+        return Event::Woken;
+      }
+      if (!GetOverlappedResult(handle_, &wait_, &ignored, TRUE)) return Event::Failed;
+    }
+    if ((events_ & EV_RXCHAR) != 0) return Event::Received;
+    // A wake-up given while no wait was pending.
+    if (WaitForSingleObject(wakeEvent_, 0) == WAIT_OBJECT_0) return Event::Woken;
+    return Event::Failed;
+  }
+
   HANDLE handle_;
+  HANDLE wakeEvent_;
+  DWORD events_ = 0;
+  bool lost_ = false;
   OVERLAPPED read_{};
   OVERLAPPED write_{};
   OVERLAPPED wait_{};
@@ -135,16 +186,18 @@ std::unique_ptr<SerialPort> openSerialPort(unsigned portNumber) {
   HANDLE readEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE writeEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   HANDLE waitEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  // Auto-reset: a wake-up ends one wait, the one in progress or the next.
+  HANDLE wakeEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   if (!applyLineSettings(handle) || readEvent == nullptr || writeEvent == nullptr ||
-      waitEvent == nullptr) {
-    for (HANDLE h : {readEvent, writeEvent, waitEvent}) {
+      waitEvent == nullptr || wakeEvent == nullptr) {
+    for (HANDLE h : {readEvent, writeEvent, waitEvent, wakeEvent}) {
       if (h != nullptr) CloseHandle(h);
     }
     CloseHandle(handle);
     return nullptr;
   }
   EscapeCommFunction(handle, SETDTR);
-  return std::make_unique<Win32SerialPort>(handle, readEvent, writeEvent, waitEvent);
+  return std::make_unique<Win32SerialPort>(handle, readEvent, writeEvent, waitEvent, wakeEvent);
 }
 
 }  // namespace quorlink

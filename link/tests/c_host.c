@@ -1,22 +1,14 @@
-/* A host written in plain C, as a foreign program uses the library: it loads libquorlink.so by
- * name, binds the exports it needs with dlsym, and captures a printout that quorclock prints on
- * COM7. Arguments: the library, the quorclock program, the printout file. */
-#include <dlfcn.h>
-#include <signal.h>
-#include <spawn.h>
+/* A host written in plain C, as a foreign program uses the library: it loads the library
+ * (libquorlink.so, quorlink.dll) by its path, binds the exports it needs by their plain names, and
+ * captures a printout that quorclock prints on COM7; then it unloads the library and goes on.
+ * Arguments: the library, the quorclock program, the printout file. */
 #include <stdatomic.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include "c_host_support.h"
 #include "quorlink.h"
-
-extern char** environ;
 
 typedef int32_t(QUORLINK_CALL* OpenConnection)(const char*);
 typedef int32_t(QUORLINK_CALL* NoArguments)(void);
@@ -24,7 +16,6 @@ typedef int32_t(QUORLINK_CALL* OpenCapture)(uint32_t);
 typedef int32_t(QUORLINK_CALL* RegisterProc)(QuorUpdateProc);
 typedef int32_t(QUORLINK_CALL* CopyLine)(char*);
 typedef int32_t(QUORLINK_CALL* OptionBase)(int32_t);
-typedef int32_t(QUORLINK_CALL* RegisterChooser)(QuorPrinterChooser);
 
 static CopyLine getUpdateDataProc;
 static char received[256][132];
@@ -37,33 +28,27 @@ static void QUORLINK_CALL onLine(const char* line) {
     atomic_store(&receivedCount, count + 1);
 }
 
-static char printoutPdf[4096];
-
-/* The host's printer dialog: the printout goes to a PDF file. */
-static int32_t QUORLINK_CALL choosePrinter(char* buffer, uint32_t size) {
-  snprintf(buffer, size, "file:%s", printoutPdf);
-  return 1;
-}
-
 int main(int argc, char** argv) {
   if (argc != 4) {
     fprintf(stderr, "usage: c_host LIBRARY QUORCLOCK PRINTOUT\n");
     return 2;
   }
-  void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
-  if (library == NULL) {
-    fprintf(stderr, "%s\n", dlerror());
+  void* library = loadLibrary(argv[1]);
+  if (library == NULL) return 1;
+  OpenConnection openQuorConnection = (OpenConnection)bindExport(library, "openQuorConnection");
+  NoArguments closeQuorConnection = (NoArguments)bindExport(library, "closeQuorConnection");
+  OpenCapture openQuorKVT = (OpenCapture)bindExport(library, "openQuorKVT");
+  NoArguments closeQuorKVT = (NoArguments)bindExport(library, "closeQuorKVT");
+  RegisterProc regUpdateProc = (RegisterProc)bindExport(library, "regUpdateProc");
+  OptionBase regOptionBase = (OptionBase)bindExport(library, "regOptionBase");
+  getUpdateDataProc = (CopyLine)bindExport(library, "getUpdateData");
+  NoArguments quorlinkVersion = (NoArguments)bindExport(library, "quorlinkVersion");
+  if (quorlinkVersion() != QUORLINK_VERSION_NUMBER) {
+    fprintf(stderr, "the library is version %d, the header %d\n", quorlinkVersion(),
+            QUORLINK_VERSION_NUMBER);
     return 1;
   }
-  OpenConnection openQuorConnection = (OpenConnection)bind(library, "openQuorConnection");
-  NoArguments closeQuorConnection = (NoArguments)bind(library, "closeQuorConnection");
-  OpenCapture openQuorKVT = (OpenCapture)bind(library, "openQuorKVT");
-  NoArguments closeQuorKVT = (NoArguments)bind(library, "closeQuorKVT");
-  RegisterProc regUpdateProc = (RegisterProc)bind(library, "regUpdateProc");
-  OptionBase regOptionBase = (OptionBase)bind(library, "regOptionBase");
-  RegisterChooser regPrinterChooser = (RegisterChooser)bind(library, "regPrinterChooser");
-  getUpdateDataProc = (CopyLine)bind(library, "getUpdateData");
-  if (dlsym(library, "capture") != NULL || dlsym(library, "linkFlags") != NULL) {
+  if (exports(library, "capture") || exports(library, "linkFlags")) {
     fprintf(stderr, "internal names are visible\n");
     return 1;
   }
@@ -73,20 +58,14 @@ int main(int argc, char** argv) {
   }
 
   char* clockArgs[] = {argv[2], "--com", "7", "--once", "--byte-us", "200", argv[3], NULL};
-  pid_t clock;
-  if (posix_spawn(&clock, argv[2], NULL, NULL, clockArgs, environ) != 0) return 1;
-  const char* config = getenv("XDG_CONFIG_HOME");
-  char entry[4096];
-  snprintf(entry, sizeof entry, "%s/quorlink/ports/COM7", config != NULL ? config : ".");
-  struct stat status;
-  for (int i = 0; i < 200 && lstat(entry, &status) != 0; ++i) sleepMs(10);
+  Clock* clock = startClock(clockArgs, 7);
+  if (clock == NULL) return 1;
 
-  snprintf(printoutPdf, sizeof printoutPdf, "%s/printout.pdf", config != NULL ? config : ".");
-  unlink(printoutPdf);
-  if (regPrinterChooser(choosePrinter) != 1 || openQuorConnection("7") != 1 ||
-      openQuorKVT(1) != 1 || regUpdateProc(onLine) != 1) {
+  const char* config = getenv("XDG_CONFIG_HOME");
+  const uint32_t ask = preparePrinter(library, config != NULL ? config : ".");
+  if (openQuorConnection("7") != 1 || openQuorKVT(ask) != 1 || regUpdateProc(onLine) != 1) {
     fprintf(stderr, "capture did not start\n");
-    kill(clock, SIGTERM);
+    endClock(clock, 1);
     return 1;
   }
 
@@ -101,9 +80,13 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 500 && atomic_load(&receivedCount) < expectedCount + 1; ++i) sleepMs(10);
   closeQuorKVT();
   closeQuorConnection();
-  int clockStatus = 0;
-  waitpid(clock, &clockStatus, 0);
-  dlclose(library);
+  const int clockEnded = endClock(clock, 0);
+  /* The library goes at once: none of its threads may be left to run in it. */
+  if (!unloadLibrary(library)) {
+    fprintf(stderr, "the library could not be unloaded\n");
+    return 1;
+  }
+  sleepMs(300);
 
   /* Every printed line in order, then the empty line of the closing form feed. */
   const int count = atomic_load(&receivedCount);
@@ -117,11 +100,8 @@ int main(int argc, char** argv) {
   if (count != expectedCount + 1) {
     fprintf(stderr, "received %d lines, expected %d\n", count, expectedCount + 1);
   }
-  if (stat(printoutPdf, &status) != 0 || status.st_size == 0) {
-    fprintf(stderr, "the printout was not printed to %s\n", printoutPdf);
-    failures = 1;
-  }
-  if (!WIFEXITED(clockStatus) || WEXITSTATUS(clockStatus) != 0) {
+  if (!printoutPrinted()) failures = 1;
+  if (!clockEnded) {
     fprintf(stderr, "quorclock did not end cleanly\n");
     failures = 1;
   }

@@ -1,23 +1,14 @@
-/* A host written in plain C that loads libquorlink.so by name and runs the command protocol
+/* A host written in plain C that loads the library by its path and runs the command protocol
  * against quorclock answering from a clock data file, once as a Quor clock and once as a Tolvex
  * clock: it reads the stock list and race 1, writes the stock list back, sends recovery data
  * (Quor) and liberation points, and checks every byte the library wrote to the clock.
  * Arguments: the library, the quorclock program, the clock data file, a scratch folder. */
-#include <dlfcn.h>
-#include <signal.h>
-#include <spawn.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 #include "c_host_support.h"
 #include "quorlink.h"
-
-extern char** environ;
 
 typedef int32_t(QUORLINK_CALL* TextCall)(const char*);
 typedef int32_t(QUORLINK_CALL* NoArguments)(void);
@@ -41,13 +32,6 @@ static struct {
 
 static int failures;
 
-static void check(int ok, const char* what) {
-  if (!ok) {
-    fprintf(stderr, "failed: %s\n", what);
-    failures = 1;
-  }
-}
-
 /* The bytes the library is expected to write, built up as the exchanges go. */
 static unsigned char expected[16384];
 static size_t expectedLength;
@@ -68,7 +52,8 @@ static void expectFrame(unsigned char code, const void* data, size_t length) {
   expect(&checksum, 1);
 }
 
-static pid_t startClock(const char* quorclock, const char* data, const char* heard, int tolvex) {
+static Clock* startAnsweringClock(const char* quorclock, const char* data, const char* heard,
+                                  int tolvex) {
   char* args[] = {(char*)quorclock,
                   "--com",
                   "9",
@@ -80,23 +65,16 @@ static pid_t startClock(const char* quorclock, const char* data, const char* hea
                   (char*)data,
                   tolvex ? "--tolvex" : NULL,
                   NULL};
-  unlink(heard);
-  pid_t clock;
-  if (posix_spawn(&clock, quorclock, NULL, NULL, args, environ) != 0) exit(1);
-  const char* config = getenv("XDG_CONFIG_HOME");
-  char entry[4096];
-  snprintf(entry, sizeof entry, "%s/quorlink/ports/COM9", config != NULL ? config : ".");
-  struct stat status;
-  for (int i = 0; i < 300 && lstat(entry, &status) != 0; ++i) sleepMs(10);
+  remove(heard);
+  Clock* clock = startClock(args, 9);
+  if (clock == NULL) exit(1);
   return clock;
 }
 
-static void stopClockAndCompare(pid_t clock, const char* heard, const char* dialect) {
+static void stopClockAndCompare(Clock* clock, const char* heard, const char* dialect) {
   q.closeQuorConnection();
   sleepMs(300); /* the clock reads what is still on its line */
-  kill(clock, SIGTERM);
-  int status = 0;
-  waitpid(clock, &status, 0);
+  endClock(clock, 1);
   static unsigned char got[16384];
   size_t length = 0;
   FILE* file = fopen(heard, "rb");
@@ -118,20 +96,22 @@ static void stopClockAndCompare(pid_t clock, const char* heard, const char* dial
 static void checkRecordsRead(const char* dialect) {
   char owner[113], stock[22], header[166], pigeon[60], poule[110];
   fprintf(stderr, "%s: records read\n", dialect);
-  check(q.getQuorStockOwnerData(owner) == 1 && memcmp(owner, "1PENA LOS AMIGOS", 16) == 0 &&
-            memcmp(owner + 108, "0002", 4) == 0,
-        "owner record");
-  check(q.getQuorStockData(stock, 1) == 1 && memcmp(stock, "1ES22-0765432H", 14) == 0,
-        "stock record 1");
-  check(q.getQuorStockData(stock, 2) == 0, "no stock record 2");
-  check(q.getQuorData(header) == 1 && memcmp(header + 15, "SUELTA DE PRUEBA", 16) == 0 &&
-            memcmp(header + 145, "0002TALAVERA", 12) == 0,
-        "race header");
-  check(q.getPigeonData(pigeon, 0) == 1 && memcmp(pigeon, "100E 0112345671", 15) == 0,
-        "pigeon record 0");
-  check(q.getPigeonData(pigeon, 2) == 0, "no pigeon record 2");
-  check(q.getQuorPoulData(poule, 2) == 1 && memcmp(poule, "10002001000010", 14) == 0,
-        "poule record 2");
+  failures |=
+      check(q.getQuorStockOwnerData(owner) == 1 && memcmp(owner, "1PENA LOS AMIGOS", 16) == 0 &&
+                memcmp(owner + 108, "0002", 4) == 0,
+            "owner record");
+  failures |= check(q.getQuorStockData(stock, 1) == 1 && memcmp(stock, "1ES22-0765432H", 14) == 0,
+                    "stock record 1");
+  failures |= check(q.getQuorStockData(stock, 2) == 0, "no stock record 2");
+  failures |=
+      check(q.getQuorData(header) == 1 && memcmp(header + 15, "SUELTA DE PRUEBA", 16) == 0 &&
+                memcmp(header + 145, "0002TALAVERA", 12) == 0,
+            "race header");
+  failures |= check(q.getPigeonData(pigeon, 0) == 1 && memcmp(pigeon, "100E 0112345671", 15) == 0,
+                    "pigeon record 0");
+  failures |= check(q.getPigeonData(pigeon, 2) == 0, "no pigeon record 2");
+  failures |= check(q.getQuorPoulData(poule, 2) == 1 && memcmp(poule, "10002001000010", 14) == 0,
+                    "poule record 2");
 }
 
 /* The records written back: the owner record read, with the two stock records read. */
@@ -139,10 +119,10 @@ static void setStockRecords(unsigned char* owner) {
   char stock[22];
   q.getQuorStockOwnerData(owner);
   memcpy(owner + 108, "0000", 4);
-  check(q.setQuorStockOwnerData(owner) == 1, "owner record set");
+  failures |= check(q.setQuorStockOwnerData(owner) == 1, "owner record set");
   for (uint32_t i = 0; i < 2; ++i) {
     q.getQuorStockData(stock, i);
-    check(q.setQuorStockData(stock, i) == 1, "stock record set");
+    failures |= check(q.setQuorStockData(stock, i) == 1, "stock record set");
   }
   memcpy(owner + 108, "0002", 4);
 }
@@ -163,32 +143,32 @@ static void expectStockRecords(const unsigned char* owner, int tolvex) {
 }
 
 static void runQuor(const char* quorclock, const char* data, const char* heard) {
-  pid_t clock = startClock(quorclock, data, heard, 0);
-  check(q.openQuorConnection("9") == 1, "Quor connection");
-  check(q.readQuor(999) == 1, "readQuor(999)");
+  Clock* clock = startAnsweringClock(quorclock, data, heard, 0);
+  failures |= check(q.openQuorConnection("9") == 1, "Quor connection");
+  failures |= check(q.readQuor(999) == 1, "readQuor(999)");
   expect(">B", 2);
-  check(q.readQuor(1) == 1, "readQuor(1)");
+  failures |= check(q.readQuor(1) == 1, "readQuor(1)");
   expect(">K\x01", 3);
   checkRecordsRead("Quor");
 
   unsigned char owner[113];
   setStockRecords(owner);
-  check(q.writeQuor() == 1, "writeQuor");
+  failures |= check(q.writeQuor() == 1, "writeQuor");
   expect(">A", 2);
   expectStockRecords(owner, 0);
 
   unsigned char recovery[48];
   memset(recovery, 0, sizeof recovery);
   memcpy(recovery, "1ES21-1234567M 14051200", 23);
-  check(q.setQuorRecoveryData(recovery, 0) == 1, "recovery record set");
-  check(q.buildQuor() == 1, "buildQuor");
+  failures |= check(q.setQuorRecoveryData(recovery, 0) == 1, "recovery record set");
+  failures |= check(q.buildQuor() == 1, "buildQuor");
   memcpy(owner + 108, "0001", 4);
   expect(">^", 2);
   expect(owner, 113);
   expect(recovery, 48);
 
-  check(q.setLiberationPoints("TALAVERA DE LA REINA", 1) == 1, "liberation point 1");
-  check(q.setLiberationPoints("", 100) == 1, "liberation points sent");
+  failures |= check(q.setLiberationPoints("TALAVERA DE LA REINA", 1) == 1, "liberation point 1");
+  failures |= check(q.setLiberationPoints("", 100) == 1, "liberation points sent");
   expect(">L", 2);
   for (int n = 1; n <= 99; ++n) {
     unsigned char entry[17] = {0};
@@ -204,15 +184,15 @@ static void runQuor(const char* quorclock, const char* data, const char* heard) 
 }
 
 static void runTolvex(const char* quorclock, const char* data, const char* heard) {
-  pid_t clock = startClock(quorclock, data, heard, 1);
+  Clock* clock = startAnsweringClock(quorclock, data, heard, 1);
   const unsigned char zero = 0;
-  check(q.openQuorConnection("9") == 1, "Tolvex connection");
-  check(q.readQuorTolvex(999) == 1, "readQuorTolvex(999)");
+  failures |= check(q.openQuorConnection("9") == 1, "Tolvex connection");
+  failures |= check(q.readQuorTolvex(999) == 1, "readQuorTolvex(999)");
   expectFrame(0x02, &zero, 1);
   expectFrame(0x04, "0001", 4);
   expectFrame(0x04, "0002", 4);
   expectFrame(0x06, &zero, 1);
-  check(q.readQuorTolvex(1) == 1, "readQuorTolvex(1)");
+  failures |= check(q.readQuorTolvex(1) == 1, "readQuorTolvex(1)");
   expectFrame(0x07, "\x01", 1);
   for (unsigned char j = 1; j <= 18; ++j) expectFrame(0x0A, (unsigned char[]){1, j}, 2);
   expectFrame(0x08,
@@ -228,12 +208,13 @@ static void runTolvex(const char* quorclock, const char* data, const char* heard
 
   unsigned char owner[113];
   setStockRecords(owner);
-  check(q.writeQuorTolvex() == 1, "writeQuorTolvex");
+  failures |= check(q.writeQuorTolvex() == 1, "writeQuorTolvex");
   expectStockRecords(owner, 1);
   expectFrame(0x05, &zero, 1);
 
-  check(q.setLiberationPointsTolvex("TALAVERA DE LA REINA", 1) == 1, "liberation point 1");
-  check(q.setLiberationPointsTolvex("", 100) == 1, "liberation points sent");
+  failures |=
+      check(q.setLiberationPointsTolvex("TALAVERA DE LA REINA", 1) == 1, "liberation point 1");
+  failures |= check(q.setLiberationPointsTolvex("", 100) == 1, "liberation points sent");
   for (int n = 1; n <= 99; ++n) {
     unsigned char entry[19] = {0};
     snprintf((char*)entry, 4, "%03d", n);
@@ -252,12 +233,9 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: c_protocol_host LIBRARY QUORCLOCK CLOCKDATA FOLDER\n");
     return 2;
   }
-  void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
-  if (library == NULL) {
-    fprintf(stderr, "%s\n", dlerror());
-    return 1;
-  }
-#define BIND(name) q.name = (__typeof__(q.name))bind(library, #name)
+  void* library = loadLibrary(argv[1]);
+  if (library == NULL) return 1;
+#define BIND(name) q.name = (__typeof__(q.name))bindExport(library, #name)
   BIND(openQuorConnection);
   BIND(closeQuorConnection);
   BIND(writeQuor);
@@ -279,7 +257,7 @@ int main(int argc, char** argv) {
   snprintf(heard, sizeof heard, "%s/heard.bin", argv[4]);
   runQuor(argv[2], argv[3], heard);
   runTolvex(argv[2], argv[3], heard);
-  dlclose(library);
+  unloadLibrary(library);
   if (failures == 0) printf("both dialects read and written as expected\n");
   return failures;
 }

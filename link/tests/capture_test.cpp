@@ -1,5 +1,9 @@
 #include "capture.h"
 
+#include <atomic>
+#include <cstring>
+#include <thread>
+
 #include <gtest/gtest.h>
 
 #include "link.h"
@@ -174,6 +178,29 @@ TEST_F(Capture, PartialLineIsWhatGetUpdateDataGivesBetweenLines) {
   char line[132];
   ASSERT_EQ(getUpdateData(line), 1);
   EXPECT_STREQ(line, "PART");
+}
+
+// A line ends the moment its 132nd character arrives; a host that copies the partial line from
+// its own thread just then still gets at most 131 characters and the zero, its 132 bytes.
+TEST_F(Capture, GetUpdateDataNeverWritesPastTheHostsBuffer) {
+  const std::string fullLine(132, 'X');
+  std::atomic<bool> feeding{true};
+  std::atomic<std::size_t> longest{0};
+  std::atomic<bool> overrun{false};
+  std::thread hostThread([&] {
+    char buffer[QUORLINK_LINE_BUFFER_SIZE + 8];
+    while (feeding) {
+      std::memset(buffer, '#', sizeof buffer);
+      getUpdateData(buffer);
+      if (buffer[QUORLINK_LINE_BUFFER_SIZE] != '#') overrun = true;
+      longest = std::max(longest.load(), std::strlen(buffer));
+    }
+  });
+  for (int i = 0; i < 2000 && !overrun; ++i) burst(fullLine);
+  feeding = false;
+  hostThread.join();
+  EXPECT_FALSE(overrun);
+  EXPECT_LE(longest.load(), std::size_t{QUORLINK_LINE_BUFFER_SIZE - 1});
 }
 
 TEST_F(Capture, LineLeftUnfinishedDoesNotStartTheNextCapture) {

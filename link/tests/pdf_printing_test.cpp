@@ -83,6 +83,25 @@ TEST_F(PdfPrinting, LinesStartTwoCellsDownAndStepByTheLineHeight) {
   EXPECT_NE(testing::commandOutput("pdfinfo '" + pdf(1) + "'").find("(A4)"), std::string::npos);
 }
 
+// The printout is drawn in a temporary file first; a TMPDIR that names no folder (there the
+// standard library throws) gives way to /tmp.
+TEST_F(PdfPrinting, ATmpdirThatIsNoFolderStillGivesThePrintout) {
+  const char* saved = std::getenv("TMPDIR");
+  const std::string previous = saved != nullptr ? saved : "";
+  const std::string notAFolder = (folder_ / "not-a-folder").string();
+  std::fclose(std::fopen(notAFolder.c_str(), "w"));
+  setenv("TMPDIR", notAFolder.c_str(), 1);
+  burst("FIRST LINE\r\f");
+  if (saved != nullptr) {
+    setenv("TMPDIR", previous.c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
+  }
+  const auto lines = testing::printedLines(pdf(1));
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0].text, "FIRST LINE");
+}
+
 TEST_F(PdfPrinting, EveryLineIsPrintedWholeUpTo132Characters) {
   std::string longest;
   for (int i = 0; i < 132; ++i) longest.push_back(static_cast<char>('0' + i % 10));

@@ -1,11 +1,11 @@
 #include "contest_file.h"
 
-#include <signal.h>
-#include <sys/resource.h>
+#include <optional>
 
 #include <gtest/gtest.h>
 
 #include "contest_list_parser.h"
+#include "platform_steps.h"
 #include "printouts.h"
 #include "storing_rules.h"
 #include "temp_folder.h"
@@ -157,7 +157,7 @@ TEST_F(ContestFile, MissingRootIsAnErrorThatNamesTheFolder) {
 }
 
 TEST_F(ContestFile, FileWhereTheFolderShouldBeIsAnError) {
-  std::FILE* blocker = std::fopen((root_.path() / "Quor").c_str(), "w");
+  std::FILE* blocker = std::fopen((root_.path() / "Quor").string().c_str(), "w");
   ASSERT_NE(blocker, nullptr);
   std::fclose(blocker);
   const WrittenFile written = GrabaConcurso(demoRequest("basketing", ListKind::Basketing));
@@ -171,17 +171,11 @@ TEST_F(ContestFile, FailedWriteKeepsThePreviousFileAndLeavesNoTemporary) {
   ASSERT_TRUE(first.ok);
   const std::string before = testing::fileBytes(first.path);
 
-  // A new content larger than the file size limit cannot be written whole.
+  // A new content (larger than a file size limit) that cannot be written whole.
   request.rows.resize(200, request.rows[0]);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  auto* previous = signal(SIGXFSZ, SIG_IGN);
-  setrlimit(RLIMIT_FSIZE, &small);
+  std::optional<testing::FailingReplacement> failing(std::in_place, first.path);
   const WrittenFile failed = GrabaConcurso(request);
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, previous);
+  failing.reset();
 
   EXPECT_FALSE(failed.ok);
   EXPECT_NE(failed.error.find(first.path.string()), std::string::npos) << failed.error;
