@@ -2,7 +2,9 @@
 // detected, the preview, the rows refused and skipped or the import stopped, the closing report,
 // and all rows or none.
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -131,6 +133,28 @@ TEST_F(RegisterImportTest, AFailureHalfWayLeavesTheRegisterAsItWas) {
   ASSERT_TRUE(query.exec("drop trigger refuse_23"));
   window.Command1->click();
   EXPECT_EQ(members(), kImported);
+}
+
+TEST_F(RegisterImportTest, ALargeFileGoesInWholeWithTheBarAtItsEnd) {
+  QByteArray text = "slicencia;snombre;slicenreloj\r\n";
+  for (int licence = 1; licence <= 3000; ++licence)
+    text += QByteArray::number(licence) + ";SOCIO " + QByteArray::number(licence) + ";R\r\n";
+  QFile file(path("grande.csv"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text);
+  file.close();
+  frmImportar window(path("grande.csv"));
+  ASSERT_EQ(window.load(), QString());
+  // The first twenty rows, and the one refused further down: the register has 900.
+  EXPECT_EQ(window.ListView1->topLevelItemCount(), 21);
+  EXPECT_EQ(window.ListView1->topLevelItem(20)->text(4), "No se grabará: 900 ya está en el registro");
+  EXPECT_EQ(window.Label1->text(), "3000 filas: 2999 se grabarán, 1 no.");
+  window.Command1->click();
+  EXPECT_EQ(window.ProgressBar1->value(), window.ProgressBar1->maximum());
+  EXPECT_EQ(window.ProgressBar1->maximum(), 3000);
+  EXPECT_EQ(members().size(), 3000u);
+  EXPECT_TRUE(messages.back().text.contains("Añadidos: 2999\nSaltados: 1\n   fila 901: 900 ya"))
+      << messages.back().text.toStdString();
 }
 
 TEST_F(RegisterImportTest, ColumnsChosenByTheUserFeedTheFields) {
