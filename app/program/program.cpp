@@ -9,6 +9,8 @@
 #include "databases.h"
 #include "datos_concur.h"
 #include "datos_palo.h"
+#include "frm_exportar.h"
+#include "frm_importar.h"
 #include "frm_main.h"
 #include "messages.h"
 #include "on_screen.h"
@@ -22,6 +24,9 @@ void offerScreens(frmMain& main) {
   main.offerScreen(nullptr, main.boton1, QStringLiteral("Socio1"), [] { return new Socio1; });
   main.offerModalScreen(main.concurso, [] { return new Concurso1; });
   main.offerModalScreen(main.boton2, [] { return new Concurso1; });
+  main.Importar->setEnabled(true);
+  QObject::connect(main.Importar, &QAction::triggered, &main, [&main] { importFile(&main); });
+  main.offerModalScreen(main.Exportar, [&main] { return new frmExportar(&main); });
   main.offerScreen(main.Reloj, main.boton3, QStringLiteral("DatosConcur"),
                    [] { return new DatosConcur; });
   main.offerScreen(main.Palo, main.boton6, QStringLiteral("DatosPalo"),

@@ -92,4 +92,10 @@ bool equalsIgnoringCase(std::u16string_view a, std::u16string_view b) {
                     [](char16_t x, char16_t y) { return lowerCase(x) == lowerCase(y); });
 }
 
+std::u16string foldedCase(std::u16string_view text) {
+  std::u16string folded(text);
+  for (char16_t& c : folded) c = lowerCase(c);
+  return folded;
+}
+
 }  // namespace kvt

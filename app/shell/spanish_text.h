@@ -23,4 +23,8 @@ bool startsWithSpanish(std::u16string_view text, std::u16string_view prefix);
 // The same text but for letter case: "ab" and "AB", "peña" and "PEÑA"; not "PENA".
 bool equalsIgnoringCase(std::u16string_view a, std::u16string_view b);
 
+// The text with its capitals made small, as equalsIgnoringCase compares it: two texts are equal
+// ignoring case when their folded texts are equal.
+std::u16string foldedCase(std::u16string_view text);
+
 }  // namespace kvt

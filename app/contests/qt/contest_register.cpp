@@ -28,10 +28,11 @@ FieldValues listedValues(const Contest& contest) {
 }
 
 FieldValues entryValues(const ContestEntry& entry) {
-  return {{kCode, entry.code.trimmed()},
-          {kName, entry.name.toUpper()},
-          {kRelease, entry.release},
-          {kBasketing, entry.basketing}};
+  const ContestEntry stored = storedEntry(entry);
+  return {{kCode, stored.code},
+          {kName, stored.name},
+          {kRelease, stored.release},
+          {kBasketing, stored.basketing}};
 }
 
 QString named(const Contest& contest) {
@@ -94,12 +95,20 @@ Saved ContestRegister::add(const ContestEntry& entry) {
   return addRecord(entryValues(entry));
 }
 
+Saved ContestRegister::import(const ContestEntry& entry) {
+  return insertRecord(entryValues(entry));
+}
+
 Saved ContestRegister::change(const Contest& listed, const ContestEntry& entry) {
   return changeRecord(listed.id, listedValues(listed), entryValues(entry), named(listed));
 }
 
 Saved ContestRegister::remove(const Contest& listed) {
   return removeRecord(listed.id, listedValues(listed), named(listed));
+}
+
+ContestEntry storedEntry(const ContestEntry& entry) {
+  return {entry.code.trimmed(), entry.name.toUpper(), entry.release, entry.basketing};
 }
 
 std::optional<QDate> contestDate(const QVariant& stored) {

@@ -35,6 +35,9 @@ struct ContestEntry {
   QVariant basketing;
 };
 
+// A contest as the register stores it: the code trimmed, the name upper-cased, the dates as given.
+ContestEntry storedEntry(const ContestEntry& entry);
+
 enum class ContestOrder { Code, Date };
 
 class ContestRegister : public TableRegister {
@@ -59,6 +62,9 @@ class ContestRegister : public TableRegister {
   QString codeRefusal(const QString& code, std::int64_t contest);
 
   Saved add(const ContestEntry& entry);
+  // Adds a contest as add does, without reading the list again: for many contests in one
+  // transaction, listed afterwards.
+  Saved import(const ContestEntry& entry);
   Saved change(const Contest& listed, const ContestEntry& entry);
   Saved remove(const Contest& listed);
 

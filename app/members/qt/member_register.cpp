@@ -19,7 +19,8 @@ FieldValues listedValues(const Member& member) {
 }
 
 FieldValues entryValues(const MemberEntry& entry) {
-  return {{kLicence, entry.licence}, {kName, entry.name.toUpper()}, {kClock, entry.clock.toUpper()}};
+  const MemberEntry stored = storedEntry(entry);
+  return {{kLicence, stored.licence}, {kName, stored.name}, {kClock, stored.clock}};
 }
 
 QString named(const Member& member) {
@@ -77,6 +78,10 @@ Saved MemberRegister::add(const MemberEntry& entry) {
   return addRecord(entryValues(entry));
 }
 
+Saved MemberRegister::import(const MemberEntry& entry) {
+  return insertRecord(entryValues(entry));
+}
+
 Saved MemberRegister::change(const Member& listed, const MemberEntry& entry) {
   return changeRecord(listed.id, listedValues(listed), entryValues(entry), named(listed));
 }
@@ -87,6 +92,10 @@ Saved MemberRegister::remove(const Member& listed) {
 
 Saved MemberRegister::removeAll() {
   return removeAllRecords();
+}
+
+MemberEntry storedEntry(const MemberEntry& entry) {
+  return {entry.licence, entry.name.toUpper(), entry.clock.toUpper()};
 }
 
 }  // namespace kvt

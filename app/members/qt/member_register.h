@@ -30,6 +30,10 @@ struct MemberEntry {
   QString clock;
 };
 
+// A member as the register stores him: the licence as typed, the name and the clock number
+// upper-cased.
+MemberEntry storedEntry(const MemberEntry& entry);
+
 enum class MemberOrder { Licence, Name };
 
 class MemberRegister : public TableRegister {
@@ -56,6 +60,9 @@ class MemberRegister : public TableRegister {
 
   // The licence as typed, the name and the clock number upper-cased.
   Saved add(const MemberEntry& entry);
+  // Adds a member as add does, without reading the list again: for many members in one
+  // transaction, listed afterwards.
+  Saved import(const MemberEntry& entry);
   Saved change(const Member& listed, const MemberEntry& entry);
   Saved remove(const Member& listed);
   Saved removeAll();

@@ -1,6 +1,7 @@
 // The main window's menu and toolbar open the program's registers and reading screens.
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 
 #include "frm_main.h"
 #include "program.h"
@@ -51,6 +52,24 @@ TEST_F(OfferedScreensTest, TheRegistersOpenModallyFromTheMenuAndTheMemberRegiste
   for (QWidget* window : QApplication::topLevelWidgets()) {
     if (window != &main) window->close();
   }
+}
+
+TEST_F(OfferedScreensTest, MaintenanceBringsRegistersInAndTakesThemOut) {
+  const QList<QAction*> entries = main.manteni->actions();
+  EXPECT_TRUE(entries.contains(main.Importar));
+  EXPECT_TRUE(entries.contains(main.Exportar));
+  EXPECT_EQ(main.Importar->text(), "Importar…");
+  EXPECT_EQ(main.Exportar->text(), "Exportar…");
+  EXPECT_EQ(modalScreen(main.Exportar), "frmExportar");
+  // Importing asks for the file first; without one nothing opens.
+  bool fileAsked = false;
+  testing::whenModalOpens([&fileAsked](QWidget* modal) {
+    fileAsked = modal->inherits("QFileDialog");
+    modal->close();
+  });
+  main.Importar->trigger();
+  EXPECT_TRUE(fileAsked);
+  EXPECT_EQ(openScreen(), "");
 }
 
 }  // namespace

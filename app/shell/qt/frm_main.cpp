@@ -61,7 +61,9 @@ void frmMain::buildMenu() {
   Socio = namedAction(this, "Socio", QStringLiteral("Socio"));
   concurso = namedAction(this, "concurso", QStringLiteral("Concursos"));
   Opciones = namedAction(this, "Opciones", QStringLiteral("Opciones"));
-  manteni->addActions({Socio, concurso, Opciones});
+  Importar = namedAction(this, "Importar", QStringLiteral("Importar…"));
+  Exportar = namedAction(this, "Exportar", QStringLiteral("Exportar…"));
+  manteni->addActions({Socio, concurso, Opciones, Importar, Exportar});
   Lista = menuBar()->addMenu(QStringLiteral("&2 Archivos"));
   Lista->setObjectName(QStringLiteral("Lista"));
   Reloj = namedAction(this, "Reloj", QStringLiteral("Enc/Comp"));
@@ -73,7 +75,8 @@ void frmMain::buildMenu() {
   menuBar()->addAction(Salir);
 
   // The registers and the reading screens are not part of the program yet.
-  for (QAction* later : {Socio, concurso, Reloj, Palo}) later->setEnabled(false);
+  for (QAction* later : {Socio, concurso, Importar, Exportar, Reloj, Palo})
+    later->setEnabled(false);
   connect(Opciones, &QAction::triggered, this, &frmMain::showOptions);
   connect(config, &QAction::triggered, this, &frmMain::showConfiguration);
   connect(Salir, &QAction::triggered, this, &frmMain::leave);

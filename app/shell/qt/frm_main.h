@@ -44,6 +44,8 @@ class frmMain : public QMainWindow {
   QAction* Socio;     // member register
   QAction* concurso;  // contest register
   QAction* Opciones;  // port and printer options
+  QAction* Importar;  // "Importar…": a register brought in from a database or a spreadsheet
+  QAction* Exportar;  // "Exportar…": a register written to a spreadsheet
   QMenu* Lista;       // "&2 Archivos"
   QAction* Reloj;     // contest clock reading
   QAction* Palo;      // pigeon extraction

@@ -233,6 +233,12 @@ Written RecordSet::remove(qint64 id, const FieldValues& wasRead) {
 }
 
 qint64 RecordSet::add(const FieldValues& values) {
+  const qint64 id = insert(values);
+  if (id != 0) load(id);
+  return id;
+}
+
+qint64 RecordSet::insert(const FieldValues& values) {
   QStringList names;
   QVariantList bound;
   if (!resolve(values, false, names, bound)) return 0;
@@ -245,9 +251,7 @@ qint64 RecordSet::add(const FieldValues& values) {
     fail(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
     return 0;
   }
-  const qint64 id = query.lastInsertId().toLongLong();
-  load(id);
-  return id;
+  return query.lastInsertId().toLongLong();
 }
 
 FieldValues RecordSet::fieldsOf(const QVector<QVariant>& values) const {
@@ -373,6 +377,32 @@ bool RecordSet::load(qint64 keepId) {
 
 const RecordSet::Row* RecordSet::current() const {
   return at_ < rows_.size() && !rows_[at_].removed ? &rows_[at_] : nullptr;
+}
+
+Transaction::~Transaction() {
+  if (open_) rollback();
+}
+
+bool Transaction::begin() {
+  QSqlDatabase db = QSqlDatabase::database(connection_, false);
+  open_ = db.transaction();
+  if (!open_) error_ = QStringLiteral("No se pudo empezar la grabación: ") + db.lastError().text();
+  return open_;
+}
+
+bool Transaction::commit() {
+  QSqlDatabase db = QSqlDatabase::database(connection_, false);
+  if (open_ && db.commit()) {
+    open_ = false;
+    return true;
+  }
+  error_ = QStringLiteral("No se pudo terminar la grabación: ") + db.lastError().text();
+  return false;
+}
+
+void Transaction::rollback() {
+  QSqlDatabase::database(connection_, false).rollback();
+  open_ = false;
 }
 
 }  // namespace kvt

@@ -94,6 +94,9 @@ class RecordSet {
   Written remove(qint64 id, const FieldValues& wasRead);
   // Adds a record; its identity, or 0 when it could not be added.
   qint64 add(const FieldValues& values);
+  // Adds a record as add does, without reading the set again: for many records at once, after
+  // which requery() lists them.
+  qint64 insert(const FieldValues& values);
 
   // Why the last failed operation failed, in Spanish.
   QString lastError() const { return error_; }
@@ -129,6 +132,27 @@ class RecordSet {
   Change change_ = Change::None;
   Row buffer_;
   QVector<QVariant> read_;  // the edited record's values as they were read
+  QString error_;
+};
+
+// Writes on a database connection that are kept all or none: what is written between begin() and
+// commit() is dropped by rollback(), or when the transaction ends without a commit.
+class Transaction {
+ public:
+  explicit Transaction(QString connection) : connection_(std::move(connection)) {}
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+  // False, with error(), when the database cannot begin or keep the writes.
+  bool begin();
+  bool commit();
+  void rollback();
+  QString error() const { return error_; }
+
+ private:
+  QString connection_;
+  bool open_ = false;
   QString error_;
 };
 

@@ -47,6 +47,11 @@ Saved TableRegister::addRecord(const FieldValues& values) {
   return savedOf(id != 0 ? Written::Done : Written::Failed, id, {}, false, set_);
 }
 
+Saved TableRegister::insertRecord(const FieldValues& values) {
+  const qint64 id = ready() ? set_.insert(values) : 0;
+  return savedOf(id != 0 ? Written::Done : Written::Failed, id, {}, false, set_);
+}
+
 Saved TableRegister::changeRecord(std::int64_t id, const FieldValues& listed,
                                   const FieldValues& values, const QString& record) {
   if (!ready()) return savedOf(Written::Failed, 0, {}, false, set_);

@@ -22,6 +22,8 @@ struct Saved {
 class TableRegister {
  public:
   QString error() const { return set_.lastError(); }
+  // The database connection the register lives on, for a transaction around many writes.
+  const QString& connection() const { return connection_; }
 
  protected:
   TableRegister(QString connection, QString table)
@@ -31,6 +33,8 @@ class TableRegister {
   bool open(RecordSet& set, const QString& order = {}) const;
   // record names the record in a message ("El socio 77").
   Saved addRecord(const FieldValues& values);
+  // Adds a record without reading the list again (many records in one transaction).
+  Saved insertRecord(const FieldValues& values);
   Saved changeRecord(std::int64_t id, const FieldValues& listed, const FieldValues& values,
                      const QString& record);
   Saved removeRecord(std::int64_t id, const FieldValues& listed, const QString& record);
