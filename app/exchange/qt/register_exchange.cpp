@@ -213,6 +213,19 @@ QByteArray exportCsv(RegisterKind kind, char separator, TextEncoding encoding, i
   const auto rows = recordsOf(kind, error);
   records = static_cast<int>(rows.size());
   if (!error.isEmpty()) return {};
+  // A character Windows-1252 has no byte for would be written as "?": the file would not be the
+  // register, so it is not written at all.
+  if (encoding == TextEncoding::Windows1252) {
+    for (const auto& row : rows) {
+      for (const QString& cell : row) {
+        if (holdsInAnsi(cell)) continue;
+        error = QStringLiteral("No se ha exportado nada: «%1» (%2) tiene caracteres que "
+                               "Windows-1252 no puede guardar. Exporte en «UTF-8 con BOM».")
+                    .arg(cell, row.front());
+        return {};
+      }
+    }
+  }
   const auto bytes = [encoding](const QString& text) {
     return encoding == TextEncoding::Utf8 ? text.toStdString() : toAnsi(text);
   };

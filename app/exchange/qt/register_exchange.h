@@ -59,7 +59,7 @@ ImportOutcome importRows(RegisterKind kind, const std::vector<CheckedRow>& rows,
 // The register as a spreadsheet reads it: a header row of the fields' own names, then one row per
 // record in the order its screens list it in (as the configuration asks); dates as dd/mm/yyyy.
 // In Windows-1252, or in UTF-8 behind a byte order mark. records tells how many rows; an empty
-// result with error when the register cannot be read.
+// result with error when the register cannot be read, or holds a character Windows-1252 lacks.
 QByteArray exportCsv(RegisterKind kind, char separator, TextEncoding encoding, int& records,
                      QString& error);
 

@@ -75,6 +75,25 @@ TEST_F(RegisterExportTest, ContestsAreWrittenInCodeOrderWithTheirDatesAsDayMonth
                               "ab,CÓRDOBA D'ORO,01/06/2009,\r\n"));
 }
 
+TEST_F(RegisterExportTest, ARegisterWindows1252CannotHoldIsNotWrittenInIt) {
+  // Brought in from a UTF-8 file, say: a Polish name has a letter Windows-1252 lacks.
+  ASSERT_TRUE(MemberRegister().add(MemberEntry{"55", QString::fromUtf8("\xC5\x81UKASZ"), ""}).done());
+  const QString file = path("socios.csv");
+  frmExportar window;
+  choose(window.Combo1, "Socios");
+  choose(window.Combo3, "Windows-1252");
+  window.Text1->setText(file);
+  window.Command1->click();
+  EXPECT_NE(window.result(), QDialog::Accepted);
+  EXPECT_FALSE(QFile::exists(file));
+  EXPECT_EQ(messages.back().text,
+            QString::fromUtf8("No se ha exportado nada: «\xC5\x81UKASZ» (55) tiene caracteres que "
+                              "Windows-1252 no puede guardar. Exporte en «UTF-8 con BOM»."));
+  // In UTF-8 it goes out whole.
+  EXPECT_TRUE(exported("Socios", "Punto y coma (;)", "UTF-8 con BOM", file)
+                  .contains("55;\xC5\x81UKASZ;"));
+}
+
 TEST_F(RegisterExportTest, AnExportImportedAgainGivesTheSameRegister) {
   const std::vector<StoredMember> members = this->members();
   const std::vector<StoredContest> contests = this->contests();

@@ -29,6 +29,13 @@ std::string toAnsi(const QString& text) {
   return ansi;
 }
 
+bool holdsInAnsi(const QString& text) {
+  for (const QChar c : text) {
+    if (c != u'?' && ansiOf(c.unicode()) == '?') return false;
+  }
+  return true;
+}
+
 QString fromAnsi(std::string_view text) {
   QString result;
   result.reserve(static_cast<qsizetype>(text.size()));

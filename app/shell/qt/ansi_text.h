@@ -9,6 +9,8 @@
 namespace kvt {
 
 std::string toAnsi(const QString& text);
+// Whether toAnsi keeps every character of the text.
+bool holdsInAnsi(const QString& text);
 QString fromAnsi(std::string_view text);
 
 }  // namespace kvt
