@@ -20,11 +20,12 @@ else()
   set(KVT_TEST_LABEL link)
 endif()
 
-# kvt_add_test(name SOURCES ... LIBS ... [LABELS ...] [OWN_MAIN]): one GoogleTest program, its
-# cases registered with ctest. OWN_MAIN: the sources bring their own main. Under Wine the program
+# kvt_add_test(name SOURCES ... LIBS ... [LABELS ...] [OWN_MAIN] [SERVER]): one GoogleTest program,
+# its cases registered with ctest. OWN_MAIN: the sources bring their own main. SERVER: the cases
+# need the tests' database server (app/shell/tests). Under Wine the program
 # is one test: a Wine start per case would cost more than the cases.
 function(kvt_add_test name)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN;SERVER" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
   if(NOT ARG_OWN_MAIN)
@@ -41,6 +42,10 @@ function(kvt_add_test name)
     # that a leak inside Qt shows, and is suppressed, by the Qt function that made it.
     string(APPEND environment ":fast_unwind_on_malloc=0")
   endif()
+  set(server)
+  if(ARG_SERVER)
+    set(server FIXTURES_REQUIRED test_server)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES TIMEOUT 120 LABELS "${ARG_LABELS}" ENVIRONMENT "${environment}")
+    PROPERTIES TIMEOUT 120 LABELS "${ARG_LABELS}" ENVIRONMENT "${environment}" ${server})
 endfunction()
