@@ -6,7 +6,13 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
 #include "contest_register.h"
+#include "frm_servidor.h"
 #include "databases.h"
 #include "member_register.h"
 #include "settings_file.h"
@@ -79,7 +85,6 @@ TEST_F(RegisterServerTest, RefusesADatabaseWhoseTablesHaveAnotherShapeAndLeavesT
     EXPECT_TRUE(members.error().contains("de otra forma"));
     EXPECT_FALSE(members.add({"1", "UNO", ""}).done());
     closeDatabases();
-    QSqlDatabase::database(kServerConnection, false);
     EXPECT_TRUE(database.run(QString("select 1 from %1 limit 0").arg(shape.table)));
   }
 }
@@ -208,6 +213,38 @@ TEST_F(RegisterServerTest, ThePasswordComesFromLibpqsFileOrThisRunAndNeverFromTh
   QFile ini(settingsFilePath("quorKVT.ini"));
   ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
   EXPECT_FALSE(ini.readAll().contains("secreta"));
+}
+
+TEST_F(RegisterServerTest, TheScreenTestsTheServerAndStoresTheChoiceWithoutThePassword) {
+  startUp();
+  testing::ServerDatabase database;
+  frmServidor screen;
+  EXPECT_TRUE(screen.Local->isChecked());
+  EXPECT_FALSE(screen.Host->isEnabled());
+  EXPECT_FALSE(screen.Copiar->isEnabled());
+  screen.Servidor->setChecked(true);
+  EXPECT_TRUE(screen.Host->isEnabled());
+  screen.Host->setText(database.settings().host);
+  screen.Puerto->setValue(database.settings().port);
+  screen.BaseDatos->setText(" " + database.settings().database + " ");
+  screen.Usuario->setText(database.settings().user);
+  screen.Clave->setText("no se guarda");
+  screen.Probar->click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.startsWith("El servidor responde. La base de datos " +
+                                          database.settings().database))
+      << messages[0].text.toStdString();
+  screen.Grabar->click();
+  const ServerSettings stored = readServerSettings();
+  EXPECT_TRUE(stored.useServer);
+  EXPECT_EQ(stored.host, database.settings().host);
+  EXPECT_EQ(stored.database, database.settings().database);
+  EXPECT_EQ(stored.user, "kvt");
+  EXPECT_EQ(serverPassword(), "no se guarda");
+  QFile ini(settingsFilePath("quorKVT.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  EXPECT_FALSE(ini.readAll().contains("no se guarda"));
+  setServerPassword({});
 }
 
 }  // namespace
