@@ -199,13 +199,23 @@ TEST_F(RegisterServerTest, ThePasswordComesFromLibpqsFileOrThisRunAndNeverFromTh
   EXPECT_TRUE(testServer(settings).startsWith("El servidor responde"));
   setServerPassword({});
 
+  // Refused at the start, then typed in this run: the registers connect at their next use.
+  ASSERT_TRUE(saveServerSettings(settings));
+  startUp();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_FALSE(MemberRegister().list(MemberOrder::Name));
+  setServerPassword("secreta");
+  EXPECT_TRUE(MemberRegister().list(MemberOrder::Name));
+  setServerPassword({});
+  closeDatabases();
+  messages.clear();
+
   QFile passwords(path("pgpass"));
   ASSERT_TRUE(passwords.open(QIODevice::WriteOnly));
   passwords.write("*:*:*:clave:secreta\n");
   passwords.close();
   passwords.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
   qputenv("PGPASSFILE", path("pgpass").toLocal8Bit());
-  ASSERT_TRUE(saveServerSettings(settings));
   startUp();
   qunsetenv("PGPASSFILE");
   EXPECT_TRUE(messages.empty());

@@ -164,6 +164,9 @@ bool saveServerSettings(const ServerSettings& settings) {
 
 void setServerPassword(const QString& typed) {
   password() = typed;
+  // The registers' connection uses it from its next opening on, without a new start.
+  if (QSqlDatabase::contains(kServerConnection))
+    QSqlDatabase::database(kServerConnection, false).setPassword(typed);
 }
 
 QString serverPassword() {

@@ -23,7 +23,8 @@ ServerSettings readServerSettings();
 // False when the settings file could not be written.
 bool saveServerSettings(const ServerSettings& settings);
 
-// The password typed in this run, kept in memory only; empty for libpq's password file.
+// The password typed in this run, kept in memory only; empty for libpq's password file. The
+// registers' connection takes it at its next opening.
 void setServerPassword(const QString& password);
 QString serverPassword();
 
