@@ -12,6 +12,7 @@
 #include <QSpinBox>
 
 #include "contest_register.h"
+#include "database_connection.h"
 #include "frm_servidor.h"
 #include "databases.h"
 #include "member_register.h"
@@ -125,6 +126,26 @@ TEST_F(RegisterServerTest, AServerStoppedInTheMiddleIsToldAndUsedAgainOnceItIsBa
     closeDatabases();
   }
   EXPECT_TRUE(testing::testServerScript("remove", folder));
+}
+
+TEST_F(RegisterServerTest, AConnectionLostInAnAllOrNothingOperationKeepsNothingOfIt) {
+  testing::ServerDatabase database;
+  startOn(database);
+  MemberRegister members;
+  ASSERT_TRUE(members.add({"1", "ANTES", ""}).done());
+  {
+    Transaction transaction(registerConnection());
+    ASSERT_TRUE(transaction.begun());
+    ASSERT_TRUE(members.add({"2", "EN LA OPERACIÓN", ""}).done());
+    ASSERT_TRUE(database.run("select pg_terminate_backend(pid) from pg_stat_activity where "
+                             "datname = current_database() and pid <> pg_backend_pid()"));
+    EXPECT_FALSE(members.add({"3", "DESPUÉS DEL CORTE", ""}).done());
+    EXPECT_FALSE(transaction.commit());
+    EXPECT_TRUE(transaction.error().contains("no se ha guardado nada de ella"));
+  }
+  EXPECT_EQ(licences(), QStringList({"1"}));
+  ASSERT_TRUE(members.add({"4", "LUEGO", ""}).done());
+  EXPECT_EQ(licences(), QStringList({"1", "4"}));
 }
 
 TEST_F(RegisterServerTest, CopiesThePCsRegistersToTheServerOnceAndNeverOverAnother) {

@@ -12,7 +12,13 @@ namespace {
 struct Opening {
   OpeningCheck check;
   QString whyNot;
+  bool inTransaction = false;
+  bool lostInTransaction = false;
 };
+
+const QString kLostInTransaction = QStringLiteral(
+    "Se ha perdido la conexión con el servidor de datos en medio de una operación que se guarda "
+    "entera o nada: no se ha guardado nada de ella.");
 
 std::map<QString, Opening>& openings() {
   static std::map<QString, Opening> all;
@@ -27,6 +33,12 @@ bool answers(QSqlDatabase& db) {
 // Opens the connection again and looks at its database.
 bool reopen(const QString& connection, QSqlDatabase& db) {
   Opening& opening = openings()[connection];
+  if (opening.inTransaction) {
+    // A new connection would write the rest of the operation on its own: the operation fails.
+    opening.lostInTransaction = true;
+    opening.whyNot = kLostInTransaction;
+    return false;
+  }
   db.close();
   if (!db.open()) {
     opening.whyNot = QStringLiteral(
@@ -45,7 +57,7 @@ bool reopen(const QString& connection, QSqlDatabase& db) {
 }  // namespace
 
 void checkEachOpening(const QString& connection, OpeningCheck check) {
-  openings()[connection] = {std::move(check), {}};
+  openings()[connection] = {std::move(check), {}, false, false};
 }
 
 void forgetOpeningCheck(const QString& connection) {
@@ -79,16 +91,27 @@ Transaction::Transaction(const QString& connection) : connection_(connection) {
   QSqlDatabase db = QSqlDatabase::database(connection_, false);
   active_ = db.transaction();
   if (!active_) error_ = db.lastError().text();
+  Opening& opening = openings()[connection_];
+  opening.inTransaction = active_;
+  opening.lostInTransaction = false;
 }
 
 Transaction::~Transaction() {
   if (active_) QSqlDatabase::database(connection_, false).rollback();
+  Opening& opening = openings()[connection_];
+  opening.inTransaction = false;
+  opening.lostInTransaction = false;
 }
 
 bool Transaction::commit() {
   if (!active_) return false;
   QSqlDatabase db = QSqlDatabase::database(connection_, false);
   active_ = false;
+  openings()[connection_].inTransaction = false;
+  if (openings()[connection_].lostInTransaction) {
+    error_ = kLostInTransaction;
+    return false;
+  }
   if (db.commit()) return true;
   error_ = db.lastError().text();
   db.rollback();

@@ -31,7 +31,8 @@ bool connectionLost(const QString& connection);
 QString whyNotOpen(const QString& connection);
 
 // Writes on one connection that are kept all or none: begun when made, undone when left without
-// commit(). Any driver that knows transactions.
+// commit(). Any driver that knows transactions. A server connection lost meanwhile is not opened
+// again until the transaction is left, and commit() then fails: nothing of it was kept.
 class Transaction {
  public:
   explicit Transaction(const QString& connection);

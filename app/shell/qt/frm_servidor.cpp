@@ -80,7 +80,7 @@ frmServidor::frmServidor(QWidget* parent) : QDialog(parent) {
   connect(Copiar, &QPushButton::clicked, this, &frmServidor::copy);
   connect(Grabar, &QPushButton::clicked, this, &frmServidor::save);
   connect(Salir, &QPushButton::clicked, this, &QDialog::reject);
-  show(readServerSettings());
+  showSettings(readServerSettings());
   Clave->setText(serverPassword());
 }
 
@@ -89,7 +89,7 @@ ServerSettings frmServidor::shown() const {
           BaseDatos->text().trimmed(), Usuario->text().trimmed()};
 }
 
-void frmServidor::show(const ServerSettings& settings) {
+void frmServidor::showSettings(const ServerSettings& settings) {
   (settings.useServer ? Servidor : Local)->setChecked(true);
   Host->setText(settings.host);
   Puerto->setValue(settings.port);

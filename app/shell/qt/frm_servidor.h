@@ -37,7 +37,7 @@ class frmServidor : public QDialog {
   ServerSettings shown() const;
 
  private:
-  void show(const ServerSettings& settings);
+  void showSettings(const ServerSettings& settings);
   void chosen();
   void test();
   void copy();
