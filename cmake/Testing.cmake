@@ -20,12 +20,13 @@ else()
   set(KVT_TEST_LABEL link)
 endif()
 
-# kvt_add_test(name SOURCES ... LIBS ... [LABELS ...] [FIXTURES ...] [OWN_MAIN]): one GoogleTest
-# program, its cases registered with ctest; FIXTURES: the ctest fixtures its cases need set up
-# first. OWN_MAIN: the sources bring their own main. Under Wine the program
-# is one test: a Wine start per case would cost more than the cases.
+# kvt_add_test(name SOURCES ... LIBS ... [LABELS ...] [FIXTURES ...] [OWN_MAIN] [SERVER]): one
+# GoogleTest program, its cases registered with ctest. FIXTURES: the ctest fixtures its cases need
+# set up first. OWN_MAIN: the sources bring their own main. SERVER: the cases need the tests'
+# database server (app/shell/tests). Under Wine the program is one test: a Wine start per case would
+# cost more than the cases.
 function(kvt_add_test name)
-  cmake_parse_arguments(ARG "OWN_MAIN" "" "SOURCES;LIBS;LABELS;FIXTURES" ${ARGN})
+  cmake_parse_arguments(ARG "OWN_MAIN;SERVER" "" "SOURCES;LIBS;LABELS;FIXTURES" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
   if(NOT ARG_OWN_MAIN)
@@ -42,9 +43,12 @@ function(kvt_add_test name)
     # that a leak inside Qt shows, and is suppressed, by the Qt function that made it.
     string(APPEND environment ":fast_unwind_on_malloc=0")
   endif()
-  set(fixtures)
-  if(ARG_FIXTURES)
-    set(fixtures FIXTURES_REQUIRED "${ARG_FIXTURES}")
+  set(fixtures ${ARG_FIXTURES})
+  if(ARG_SERVER)
+    list(APPEND fixtures test_server)
+  endif()
+  if(fixtures)
+    set(fixtures FIXTURES_REQUIRED "${fixtures}")
   endif()
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES TIMEOUT 120 LABELS "${ARG_LABELS}" ENVIRONMENT "${environment}" ${fixtures})

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev                           # the fuzz targets (libFuzzer)
   poppler-utils cups printer-driver-cups-pdf         # reading printed PDFs; a print server
   qt6-base-dev libqt6sql6-sqlite                     # the desktop program
+  libqt6sql6-psql postgresql                         # the registers on a database server
   qt6-translations-l10n                              # Qt's own buttons and dialogs in Spanish
   mdbtools-dev                                       # Access databases brought in (libmdb)
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix  # quorlink.dll, 32- and 64-bit

@@ -42,8 +42,8 @@ enum class ContestOrder { Code, Date };
 
 class ContestRegister : public TableRegister {
  public:
-  // On the club's database, or on another connection to its file (as another program has).
-  explicit ContestRegister(QString connection = kPalConnection)
+  // Where the club keeps its registers, or on another connection to them (as another program has).
+  explicit ContestRegister(QString connection = registerConnection())
       : TableRegister(std::move(connection), QStringLiteral("concurso")) {}
 
   // Reads every contest in that order: by code, in Spanish order; by release date, in calendar

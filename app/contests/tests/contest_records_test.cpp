@@ -4,15 +4,13 @@
 
 #include "contest_register.h"
 #include "other_program.h"
-#include "shell_fixture.h"
+#include "test_server.h"
 
 namespace kvt {
 namespace {
 
-class ContestRecordsTest : public testing::ShellTest {
+class ContestRecordsTest : public testing::BothBackEndsTest {
  protected:
-  void SetUp() override { startUp(); }
-
   static std::int64_t add(ContestRegister& contests, const QString& code, const QVariant& release,
                           const QVariant& basketing = {}) {
     const Saved saved = contests.add({code, "CONCURSO " + code, release, basketing});
@@ -22,7 +20,7 @@ class ContestRecordsTest : public testing::ShellTest {
 
   // A contest as an older database or an import left it: its dates stored as text.
   static void storeRaw(const QString& code, const QString& release, const QString& basketing) {
-    QSqlQuery query(QSqlDatabase::database(kPalConnection));
+    QSqlQuery query(QSqlDatabase::database(registerConnection()));
     query.prepare("insert into concurso (cocodigo, conombre, cofecha, coenceste) values (?, ?, ?, ?)");
     for (const QString& value : {code, QStringLiteral("ANTIGUO"), release, basketing})
       query.addBindValue(value);
@@ -37,7 +35,7 @@ class ContestRecordsTest : public testing::ShellTest {
   }
 };
 
-TEST_F(ContestRecordsTest, LookAlikeCodesChangeAndRemoveOnlyTheListedContest) {
+TEST_P(ContestRecordsTest, LookAlikeCodesChangeAndRemoveOnlyTheListedContest) {
   ContestRegister contests;
   const std::int64_t lower = add(contests, "ab", QDate(2009, 5, 1));
   const std::int64_t upper = add(contests, "AB", QDate(2009, 6, 1));
@@ -54,8 +52,8 @@ TEST_F(ContestRecordsTest, LookAlikeCodesChangeAndRemoveOnlyTheListedContest) {
   EXPECT_EQ(contests.findCode("AB")->id, lower);
 }
 
-TEST_F(ContestRecordsTest, RefusesWhatAnotherProgramRemovedAndNeverReusesItsIdentity) {
-  testing::OtherProgram other(dataFolder());
+TEST_P(ContestRecordsTest, RefusesWhatAnotherProgramRemovedAndNeverReusesItsIdentity) {
+  testing::OtherProgram other;
   ContestRegister a;
   ContestRegister b(testing::OtherProgram::kConnection);
   const std::int64_t removed = add(a, "12", QDate(2009, 5, 1));
@@ -78,7 +76,7 @@ TEST_F(ContestRecordsTest, RefusesWhatAnotherProgramRemovedAndNeverReusesItsIden
   EXPECT_EQ(a.contests()[0].name.toString(), "CONCURSO 13");
 }
 
-TEST_F(ContestRecordsTest, KeepsDatesStoredAsTextAndOrdersThem) {
+TEST_P(ContestRecordsTest, KeepsDatesStoredAsTextAndOrdersThem) {
   ContestRegister contests;
   storeRaw("OLD", "14/05/2009", "__/__/____");
   storeRaw("ODD", "pendiente", "12/05/09");
@@ -90,14 +88,14 @@ TEST_F(ContestRecordsTest, KeepsDatesStoredAsTextAndOrdersThem) {
   EXPECT_EQ(shownDate(old.basketing, "dd/MM/yy"), "__/__/____");
   // A change that leaves the dates alone keeps them as they were stored.
   ASSERT_TRUE(contests.change(old, {"OLD", "OTRO NOMBRE", old.release, old.basketing}).done());
-  QSqlQuery query(QSqlDatabase::database(kPalConnection));
+  QSqlQuery query(QSqlDatabase::database(registerConnection()));
   ASSERT_TRUE(query.exec("select cofecha, coenceste from concurso where cocodigo = 'OLD'"));
   ASSERT_TRUE(query.next());
   EXPECT_EQ(query.value(0).toString(), "14/05/2009");
   EXPECT_EQ(query.value(1).toString(), "__/__/____");
 }
 
-TEST_F(ContestRecordsTest, DateRulesOfThePanelAndTheReadingScreen) {
+TEST_P(ContestRecordsTest, DateRulesOfThePanelAndTheReadingScreen) {
   const QVariant text = QStringLiteral("14/05/2009");
   const struct {
     const char* typed;
@@ -128,6 +126,10 @@ TEST_F(ContestRecordsTest, DateRulesOfThePanelAndTheReadingScreen) {
     EXPECT_EQ(basketingToCome(c.basketing, today), c.toCome);
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBackEnds, ContestRecordsTest,
+                         ::testing::Values(testing::Backend::Local, testing::Backend::Server),
+                         testing::backendName);
 
 }  // namespace
 }  // namespace kvt

@@ -7,6 +7,7 @@
 #include "ansi_text.h"
 #include "contest_list.h"
 #include "contest_register.h"
+#include "database_connection.h"
 #include "member_list.h"
 #include "member_register.h"
 #include "record_set.h"
@@ -189,7 +190,8 @@ ImportOutcome importRows(RegisterKind kind, const std::vector<CheckedRow>& rows,
   TableRegister& target = kind == RegisterKind::Members ? static_cast<TableRegister&>(members)
                                                         : static_cast<TableRegister&>(contests);
   Transaction transaction(target.connection());
-  if (!transaction.begin()) return {0, transaction.error()};
+  if (!transaction.begun())
+    return {0, QStringLiteral("No se pudo empezar la grabación: ") + transaction.error()};
   const int total = static_cast<int>(rows.size());
   int added = 0;
   for (int r = 0; r < total; ++r) {
@@ -197,14 +199,12 @@ ImportOutcome importRows(RegisterKind kind, const std::vector<CheckedRow>& rows,
     if (row.refusal != RowRefusal::None) continue;
     const Saved saved = kind == RegisterKind::Members ? members.import(memberOf(row))
                                                       : contests.import(contestOf(row));
-    if (!saved.done()) {
-      transaction.rollback();
-      return {0, saved.refusal};
-    }
+    if (!saved.done()) return {0, saved.refusal};  // the transaction, left, keeps none
     ++added;
     if (progress) progress(r + 1, total);
   }
-  if (!transaction.commit()) return {0, transaction.error()};
+  if (!transaction.commit())
+    return {0, QStringLiteral("No se pudo terminar la grabación: ") + transaction.error()};
   return {added, {}};
 }
 

@@ -38,8 +38,8 @@ enum class MemberOrder { Licence, Name };
 
 class MemberRegister : public TableRegister {
  public:
-  // On the club's database, or on another connection to its file (as another program has).
-  explicit MemberRegister(QString connection = kPalConnection)
+  // Where the club keeps its registers, or on another connection to them (as another program has).
+  explicit MemberRegister(QString connection = registerConnection())
       : TableRegister(std::move(connection), QStringLiteral("socios")) {}
 
   // Reads every member in that order: by licence, by the number at its start (none counts as 0);

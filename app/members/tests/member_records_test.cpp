@@ -4,15 +4,13 @@
 
 #include "member_register.h"
 #include "other_program.h"
-#include "shell_fixture.h"
+#include "test_server.h"
 
 namespace kvt {
 namespace {
 
-class MemberRecordsTest : public testing::ShellTest {
+class MemberRecordsTest : public testing::BothBackEndsTest {
  protected:
-  void SetUp() override { startUp(); }
-
   static std::int64_t add(MemberRegister& members, const QString& licence, const QString& name,
                           const QString& clock = {}) {
     const Saved saved = members.add({licence, name, clock});
@@ -35,7 +33,7 @@ class MemberRecordsTest : public testing::ShellTest {
   }
 };
 
-TEST_F(MemberRecordsTest, LookAlikeLicencesChangeAndRemoveOnlyTheListedMember) {
+TEST_P(MemberRecordsTest, LookAlikeLicencesChangeAndRemoveOnlyTheListedMember) {
   MemberRegister members;
   const std::int64_t first = add(members, "77", "PRIMERO", "11");
   const std::int64_t second = add(members, " 77", "SEGUNDO");
@@ -51,12 +49,12 @@ TEST_F(MemberRecordsTest, LookAlikeLicencesChangeAndRemoveOnlyTheListedMember) {
   EXPECT_EQ(members.members()[0].name, "PRIMERO");
 }
 
-TEST_F(MemberRecordsTest, NullAndEmptyFieldsAreNoChangeByAnotherProgram) {
+TEST_P(MemberRecordsTest, NullAndEmptyFieldsAreNoChangeByAnotherProgram) {
   MemberRegister members;
   const std::int64_t blank = add(members, "1", "", "");
   {
     RecordSet set;
-    ASSERT_TRUE(set.open(kPalConnection, "select * from socios"));
+    ASSERT_TRUE(set.open(registerConnection(), "select * from socios"));
     set.addNew();
     set.setValue("slicencia", "2");
     ASSERT_TRUE(set.update());
@@ -70,8 +68,8 @@ TEST_F(MemberRecordsTest, NullAndEmptyFieldsAreNoChangeByAnotherProgram) {
     EXPECT_TRUE(members.change(member, {member.licence, "NUEVO", ""}).done());
 }
 
-TEST_F(MemberRecordsTest, RefusesWhatAnotherProgramChangedOrRemovedSinceItWasListed) {
-  testing::OtherProgram other(dataFolder());
+TEST_P(MemberRecordsTest, RefusesWhatAnotherProgramChangedOrRemovedSinceItWasListed) {
+  testing::OtherProgram other;
   MemberRegister a;
   MemberRegister b(testing::OtherProgram::kConnection);
   const struct {
@@ -117,7 +115,7 @@ TEST_F(MemberRecordsTest, RefusesWhatAnotherProgramChangedOrRemovedSinceItWasLis
   }
 }
 
-TEST_F(MemberRecordsTest, ListsAndFindsNamesInSpanishOrder) {
+TEST_P(MemberRecordsTest, ListsAndFindsNamesInSpanishOrder) {
   MemberRegister members;
   for (const char* name : {"ZÚÑIGA", "ÁLVAREZ", "alarcón alarcón martín", "ALARCÓN ALARCÓN ÁNGEL",
                            "NUÑEZ", "ÑANDÚ", "MUÑOZ", "MUNOZ", "OCHOA"})
@@ -142,7 +140,7 @@ TEST_F(MemberRecordsTest, ListsAndFindsNamesInSpanishOrder) {
   }
 }
 
-TEST_F(MemberRecordsTest, ALicenceIsTakenWhenAnotherMemberHasItTrimmedAndCaseBlind) {
+TEST_P(MemberRecordsTest, ALicenceIsTakenWhenAnotherMemberHasItTrimmedAndCaseBlind) {
   MemberRegister members;
   const std::int64_t own = add(members, "123 ", "CON BLANCO");
   add(members, "ab", "LETRAS");
@@ -162,6 +160,10 @@ TEST_F(MemberRecordsTest, ALicenceIsTakenWhenAnotherMemberHasItTrimmedAndCaseBli
   EXPECT_EQ(members.findLicence("123")->id, own);
   EXPECT_FALSE(members.findLicence("12").has_value());
 }
+
+INSTANTIATE_TEST_SUITE_P(BothBackEnds, MemberRecordsTest,
+                         ::testing::Values(testing::Backend::Local, testing::Backend::Server),
+                         testing::backendName);
 
 }  // namespace
 }  // namespace kvt

@@ -16,6 +16,7 @@
 #include "app_state.h"
 #include "databases.h"
 #include "form_keys.h"
+#include "frm_servidor.h"
 #include "messages.h"
 #include "output_file.h"
 
@@ -94,6 +95,8 @@ Configuracion::Configuracion(QWidget* parent) : QDialog(parent) {
   conf->setObjectName(QStringLiteral("conf"));
   Opciones = conf->addAction(QStringLiteral("&Opciones"));
   Opciones->setObjectName(QStringLiteral("Opciones"));
+  Registros = conf->addAction(QStringLiteral("&Registros: local o servidor..."));
+  Registros->setObjectName(QStringLiteral("Registros"));
 
   auto* layout = new QGridLayout(this);
   layout->setMenuBar(menus);
@@ -115,6 +118,7 @@ Configuracion::Configuracion(QWidget* parent) : QDialog(parent) {
   connect(ConfAceptar, &QPushButton::clicked, this, &Configuracion::accept);
   connect(confSalir, &QPushButton::clicked, this, &Configuracion::leave);
   connect(chooseFolder, &QPushButton::clicked, this, &Configuracion::pickFolder);
+  connect(Registros, &QAction::triggered, this, [this] { frmServidor(this).exec(); });
 
   modoEdicion = false;
   ConfAceptar->setEnabled(false);

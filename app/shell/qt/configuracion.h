@@ -35,6 +35,7 @@ class Configuracion : public QDialog {
   QPushButton* confSalir;
   QMenu* conf;        // "Configuración"
   QAction* Opciones;  // "&Opciones", which does nothing
+  QAction* Registros;  // where the registers live: this PC or a server (frmServidor)
 
  private:
   void showRecord();

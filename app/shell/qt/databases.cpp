@@ -4,6 +4,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include "database_connection.h"
 #include "table_schema.h"
 
 namespace kvt {
@@ -88,6 +89,8 @@ QString openOne(const QString& connection, const QString& path,
   return {};
 }
 
+bool registersOnServer = false;
+
 }  // namespace
 
 QString openDatabases(const QString& folder) {
@@ -102,20 +105,32 @@ QString openDatabases(const QString& folder) {
   return error;
 }
 
+QString registerConnection() {
+  return registersOnServer ? kServerConnection : kPalConnection;
+}
+
+QString openRegisters(const ServerSettings& settings) {
+  closeServer(kServerConnection);
+  registersOnServer = settings.useServer;
+  return registersOnServer ? openServer(kServerConnection, settings) : QString();
+}
+
 QString openSharedRecordSets() {
   struct Shared {
     RecordSet& set;
-    const QString& connection;
+    QString connection;
     const char* statement;
   };
   for (const Shared& shared :
        {Shared{rsConfig, kConfigConnection, "select * from config"},
-        Shared{rsSocios, kPalConnection, "select * from socios order by slicencia"},
-        Shared{rsConcurso, kPalConnection, "select * from concurso order by cocodigo"},
+        Shared{rsSocios, registerConnection(), "select * from socios order by slicencia"},
+        Shared{rsConcurso, registerConnection(), "select * from concurso order by cocodigo"},
         Shared{rsPaloma, kPalConnection, "select * from Paloma order by panilla"}}) {
-    if (!shared.set.open(shared.connection, QLatin1String(shared.statement))) {
+    // A server that could not be used at the start is not asked again here.
+    if (onServer(shared.connection) && !QSqlDatabase::database(shared.connection, false).isOpen())
+      continue;
+    if (!shared.set.open(shared.connection, QLatin1String(shared.statement)))
       return shared.set.lastError();
-    }
   }
   return {};
 }
@@ -130,6 +145,8 @@ QString emptyPaloma() {
 
 void closeDatabases() {
   for (RecordSet* set : {&rsConfig, &rsSocios, &rsConcurso, &rsPaloma}) set->close();
+  closeServer(kServerConnection);
+  registersOnServer = false;
   for (const QString& connection : {kConfigConnection, kPalConnection}) {
     if (QSqlDatabase::contains(connection)) {
       QSqlDatabase::database(connection, false).close();

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ansi_text.h"
+#include "database_connection.h"
 #include "fixed_text.h"
 #include "spanish_order.h"
 
@@ -68,6 +69,11 @@ bool matches(const QVariant& stored, const Criterion& criterion) {
       return startsWithSpanish(text, criterion.value);
   }
   return false;
+}
+
+// A test that Null meets Null too, which "=" does not.
+QString sameAs(const QString& connection) {
+  return onServer(connection) ? QStringLiteral(" is not distinct from ?") : QStringLiteral(" is ?");
 }
 
 }  // namespace
@@ -196,17 +202,15 @@ bool RecordSet::remove() {
 Written RecordSet::change(qint64 id, const FieldValues& wasRead, const FieldValues& values) {
   QStringList assigned, tests;
   QVariantList assignedValues, bound;
-  if (!resolve(values, false, assigned, assignedValues) || !stateRead(id, wasRead, tests, bound))
+  if (!resolve(values, false, assigned, assignedValues) || !stateRead(id, wasRead, tests, bound) ||
+      !connected())
     return Written::Failed;
   QSqlQuery query(QSqlDatabase::database(connection_, false));
   query.prepare(QStringLiteral("update %1 set %2 = ? where %3")
                     .arg(QLatin1String(table_->name), assigned.join(QStringLiteral(" = ?, ")),
                          tests.join(QStringLiteral(" and "))));
   for (const QVariant& value : assignedValues + bound) query.addBindValue(value);
-  if (!query.exec()) {
-    fail(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
-    return Written::Failed;
-  }
+  if (!query.exec()) return failedWrite(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
   if (query.numRowsAffected() == 0) return conflictOf(id);
   load(id);
   return Written::Done;
@@ -215,15 +219,12 @@ Written RecordSet::change(qint64 id, const FieldValues& wasRead, const FieldValu
 Written RecordSet::remove(qint64 id, const FieldValues& wasRead) {
   QStringList tests;
   QVariantList bound;
-  if (!stateRead(id, wasRead, tests, bound)) return Written::Failed;
+  if (!stateRead(id, wasRead, tests, bound) || !connected()) return Written::Failed;
   QSqlQuery query(QSqlDatabase::database(connection_, false));
   query.prepare(QStringLiteral("delete from %1 where %2")
                     .arg(QLatin1String(table_->name), tests.join(QStringLiteral(" and "))));
   for (const QVariant& value : bound) query.addBindValue(value);
-  if (!query.exec()) {
-    fail(QStringLiteral("borrar en la tabla %1"), query.lastError().text());
-    return Written::Failed;
-  }
+  if (!query.exec()) return failedWrite(QStringLiteral("borrar en la tabla %1"), query.lastError().text());
   if (query.numRowsAffected() == 0) return conflictOf(id);
   // The cursor stays on the removed record's place, and moveNext goes on from there.
   for (Row& row : rows_) {
@@ -232,26 +233,34 @@ Written RecordSet::remove(qint64 id, const FieldValues& wasRead) {
   return Written::Done;
 }
 
-qint64 RecordSet::add(const FieldValues& values) {
-  const qint64 id = insert(values);
+qint64 RecordSet::add(const FieldValues& values, Written* written) {
+  const qint64 id = insert(values, written);
   if (id != 0) load(id);
   return id;
 }
 
-qint64 RecordSet::insert(const FieldValues& values) {
+qint64 RecordSet::insert(const FieldValues& values, Written* written) {
+  Written outcome = Written::Failed;
+  if (written == nullptr) written = &outcome;
+  *written = Written::Failed;
   QStringList names;
   QVariantList bound;
-  if (!resolve(values, false, names, bound)) return 0;
+  if (!resolve(values, false, names, bound) || !connected()) return 0;
+  const bool server = onServer(connection_);
   QSqlQuery query(QSqlDatabase::database(connection_, false));
-  query.prepare(QStringLiteral("insert into %1 (%2) values (%3)")
+  query.prepare(QStringLiteral("insert into %1 (%2) values (%3)%4")
                     .arg(QLatin1String(table_->name), names.join(QStringLiteral(", ")),
-                         QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
+                         QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")),
+                         server ? QStringLiteral(" returning id") : QString()));
   for (const QVariant& value : bound) query.addBindValue(value);
   if (!query.exec()) {
-    fail(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
+    *written = failedWrite(QStringLiteral("grabar en la tabla %1"), query.lastError().text());
     return 0;
   }
-  return query.lastInsertId().toLongLong();
+  const qint64 id =
+      server ? (query.next() ? query.value(0).toLongLong() : 0) : query.lastInsertId().toLongLong();
+  *written = Written::Done;
+  return id;
 }
 
 FieldValues RecordSet::fieldsOf(const QVector<QVariant>& values) const {
@@ -284,7 +293,7 @@ bool RecordSet::stateRead(qint64 id, const FieldValues& wasRead, QStringList& te
   if (!resolve(wasRead, true, names, values)) return false;
   // "is" matches Null with Null, which "=" does not.
   tests = QStringList{QStringLiteral("id")} + names;
-  for (QString& test : tests) test += QStringLiteral(" is ?");
+  for (QString& test : tests) test += sameAs(connection_);
   bound = QVariantList{id} + values;
   return true;
 }
@@ -299,12 +308,30 @@ Written RecordSet::conflictOf(qint64 id) {
   return exists ? Written::ChangedElsewhere : Written::RemovedElsewhere;
 }
 
+bool RecordSet::connected() {
+  return keepConnected(connection_, &error_);
+}
+
+Written RecordSet::failedWrite(const QString& what, const QString& reason) {
+  fail(what, reason);
+  if (!connectionLost(connection_)) return Written::Failed;
+  error_ = QStringLiteral(
+               "Se ha perdido la conexión con el servidor de datos mientras se grababa: %1\n"
+               "Puede que no se haya grabado. Lo escrito en la pantalla se conserva: compruebe la "
+               "lista y vuelva a grabar si hace falta.")
+               .arg(reason.trimmed());
+  return Written::ConnectionLost;
+}
+
 bool RecordSet::removeAll() {
   if (table_ == nullptr)
     return fail(QStringLiteral("borrar la tabla"), QStringLiteral("no está abierta"));
+  if (!connected()) return false;
   QSqlQuery query(QSqlDatabase::database(connection_, false));
-  if (!query.exec(QStringLiteral("delete from %1").arg(QLatin1String(table_->name))))
-    return fail(QStringLiteral("borrar la tabla %1"), query.lastError().text());
+  if (!query.exec(QStringLiteral("delete from %1").arg(QLatin1String(table_->name)))) {
+    failedWrite(QStringLiteral("borrar la tabla %1"), query.lastError().text());
+    return false;
+  }
   rows_.clear();
   at_ = 0;
   return true;
@@ -330,13 +357,27 @@ bool RecordSet::fail(const QString& what, const QString& reason) {
 bool RecordSet::load(qint64 keepId) {
   QStringList names{QStringLiteral("id")};
   for (const FieldSpec& field : table_->fields) names << QLatin1String(field.name);
+  const QString statement = QStringLiteral("select %1 from %2 order by id")
+                                .arg(names.join(QStringLiteral(", ")), table_->name);
   QSqlQuery query(QSqlDatabase::database(connection_, false));
   query.setForwardOnly(true);
   rows_.clear();
   at_ = 0;
-  if (!query.exec(QStringLiteral("select %1 from %2 order by id")
-                      .arg(names.join(QStringLiteral(", ")), table_->name)))
+  bool read = query.exec(statement);
+  if (!read && connectionLost(connection_)) {
+    // The server's connection broke and has been opened again, if the server answers: a read
+    // can safely be made once more.
+    query = QSqlQuery(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    read = query.exec(statement);
+  }
+  if (!read) {
+    if (!QSqlDatabase::database(connection_, false).isOpen()) {
+      error_ = whyNotOpen(connection_);
+      return false;
+    }
     return fail(QStringLiteral("leer la tabla %1"), query.lastError().text());
+  }
   while (query.next()) {
     Row row;
     row.id = query.value(0).toLongLong();
@@ -377,32 +418,6 @@ bool RecordSet::load(qint64 keepId) {
 
 const RecordSet::Row* RecordSet::current() const {
   return at_ < rows_.size() && !rows_[at_].removed ? &rows_[at_] : nullptr;
-}
-
-Transaction::~Transaction() {
-  if (open_) rollback();
-}
-
-bool Transaction::begin() {
-  QSqlDatabase db = QSqlDatabase::database(connection_, false);
-  open_ = db.transaction();
-  if (!open_) error_ = QStringLiteral("No se pudo empezar la grabación: ") + db.lastError().text();
-  return open_;
-}
-
-bool Transaction::commit() {
-  QSqlDatabase db = QSqlDatabase::database(connection_, false);
-  if (open_ && db.commit()) {
-    open_ = false;
-    return true;
-  }
-  error_ = QStringLiteral("No se pudo terminar la grabación: ") + db.lastError().text();
-  return false;
-}
-
-void Transaction::rollback() {
-  QSqlDatabase::database(connection_, false).rollback();
-  open_ = false;
 }
 
 }  // namespace kvt

@@ -9,6 +9,10 @@
 //   - every value that reaches the database is a bound parameter, so any character, an
 //     apostrophe too, is an ordinary character.
 //
+// The same holds on a local file and on a database server: the order and the criteria are the
+// program's own on both. A server connection that was lost is opened again at the next operation
+// (database_connection.h); a read is then made again, a write is not.
+//
 // The records are read when the set is opened; update() and remove() write through at once and
 // the set then reads its records again, keeping the cursor on the same record. A change or removal
 // goes by the record's identity and states the values that were read: when another program has
@@ -43,8 +47,9 @@ struct FieldValue {
 };
 using FieldValues = QList<FieldValue>;
 
-// What became of a write that goes by a record's identity.
-enum class Written { Done, ChangedElsewhere, RemovedElsewhere, Failed };
+// What became of a write that goes by a record's identity. ConnectionLost: the server's connection
+// broke while the write was on its way, so it may or may not have been kept.
+enum class Written { Done, ChangedElsewhere, RemovedElsewhere, Failed, ConnectionLost };
 
 class RecordSet {
  public:
@@ -92,11 +97,11 @@ class RecordSet {
   // left as it is. The set reads its records again after a write that was done.
   Written change(qint64 id, const FieldValues& wasRead, const FieldValues& values);
   Written remove(qint64 id, const FieldValues& wasRead);
-  // Adds a record; its identity, or 0 when it could not be added.
-  qint64 add(const FieldValues& values);
+  // Adds a record; its identity, or 0 when it could not be added (written tells why).
+  qint64 add(const FieldValues& values, Written* written = nullptr);
   // Adds a record as add does, without reading the set again: for many records at once, after
   // which requery() lists them.
-  qint64 insert(const FieldValues& values);
+  qint64 insert(const FieldValues& values, Written* written = nullptr);
 
   // Why the last failed operation failed, in Spanish.
   QString lastError() const { return error_; }
@@ -117,6 +122,10 @@ class RecordSet {
   // The tests "id is ?", "f is ?" ... and their values that find the record as it was read.
   bool stateRead(qint64 id, const FieldValues& wasRead, QStringList& tests, QVariantList& bound);
   Written conflictOf(qint64 id);
+  // Before a write: the connection answers, else lastError() tells.
+  bool connected();
+  // After a failed write: Failed, or ConnectionLost when the server's connection broke.
+  Written failedWrite(const QString& what, const QString& reason);
   // what: the operation, with %1 for the table's name.
   bool fail(const QString& what, const QString& reason);
   bool load(qint64 keepId);
@@ -132,27 +141,6 @@ class RecordSet {
   Change change_ = Change::None;
   Row buffer_;
   QVector<QVariant> read_;  // the edited record's values as they were read
-  QString error_;
-};
-
-// Writes on a database connection that are kept all or none: what is written between begin() and
-// commit() is dropped by rollback(), or when the transaction ends without a commit.
-class Transaction {
- public:
-  explicit Transaction(QString connection) : connection_(std::move(connection)) {}
-  ~Transaction();
-  Transaction(const Transaction&) = delete;
-  Transaction& operator=(const Transaction&) = delete;
-
-  // False, with error(), when the database cannot begin or keep the writes.
-  bool begin();
-  bool commit();
-  void rollback();
-  QString error() const { return error_; }
-
- private:
-  QString connection_;
-  bool open_ = false;
   QString error_;
 };
 

@@ -23,6 +23,9 @@ Saved savedOf(Written written, std::int64_t id, const QString& record, bool remo
                              "nuevo.")
                   .arg(record, nothing),
               true};
+    case Written::ConnectionLost:
+      // Whether the write was kept is not known: the message says so, and nothing more is added.
+      return {0, set.lastError(), false};
     case Written::Failed:
       break;
   }
@@ -42,14 +45,16 @@ bool TableRegister::ready() {
   return set_.isOpen() || open(set_);
 }
 
-Saved TableRegister::addRecord(const FieldValues& values) {
-  const qint64 id = ready() ? set_.add(values) : 0;
-  return savedOf(id != 0 ? Written::Done : Written::Failed, id, {}, false, set_);
-}
+Saved TableRegister::addRecord(const FieldValues& values) { return putRecord(values, true); }
 
-Saved TableRegister::insertRecord(const FieldValues& values) {
-  const qint64 id = ready() ? set_.insert(values) : 0;
-  return savedOf(id != 0 ? Written::Done : Written::Failed, id, {}, false, set_);
+Saved TableRegister::insertRecord(const FieldValues& values) { return putRecord(values, false); }
+
+Saved TableRegister::putRecord(const FieldValues& values, bool readAgain) {
+  Written written = Written::Failed;
+  const qint64 id = !ready()   ? 0
+                    : readAgain ? set_.add(values, &written)
+                                : set_.insert(values, &written);
+  return savedOf(id != 0 ? Written::Done : written, id, {}, false, set_);
 }
 
 Saved TableRegister::changeRecord(std::int64_t id, const FieldValues& listed,

@@ -44,6 +44,8 @@ class TableRegister {
 
  private:
   bool ready();
+  // Adds a record, reading the list again afterwards or not.
+  Saved putRecord(const FieldValues& values, bool readAgain);
 
   QString connection_;
   QString table_;

@@ -6,6 +6,7 @@
 
 #include "app_state.h"
 #include "databases.h"
+#include "messages.h"
 #include "settings_file.h"
 
 namespace kvt {
@@ -26,7 +27,13 @@ QString startUp(const QString& programFolder) {
         .arg(QDir::toNativeSeparators(rutaDatos));
   }
   QString error = openDatabases(rutaDatos);
-  if (error.isEmpty()) error = openSharedRecordSets();
+  if (error.isEmpty()) {
+    // A server that cannot be used now does not stop the program: it is told, and the registers
+    // try again at their next use.
+    if (const QString notice = openRegisters(readServerSettings()); !notice.isEmpty())
+      showWarning(nullptr, notice, QStringLiteral("Aviso"));
+    error = openSharedRecordSets();
+  }
   if (error.isEmpty()) error = emptyPaloma();
   if (!error.isEmpty()) return error;
   puertoCom = portSetting(

@@ -61,4 +61,39 @@ QString createStatement(const TableSpec& table) {
       .arg(QLatin1String(table.name), columns.join(QStringLiteral(", ")));
 }
 
+std::vector<const TableSpec*> registerTables() {
+  return {&sociosTable(), &concursoTable()};
+}
+
+std::vector<ServerColumn> serverColumns(const TableSpec& table) {
+  std::vector<ServerColumn> columns{{QStringLiteral("id"), QStringLiteral("bigint"), {}, true}};
+  for (const FieldSpec& field : table.fields) {
+    if (field.type == FieldType::YesNo) {
+      columns.push_back({QLatin1String(field.name), QStringLiteral("smallint"), {}, false});
+    } else {
+      // A date is kept as the file keeps it: yyyy-mm-dd, or the text an older database held.
+      columns.push_back({QLatin1String(field.name), QStringLiteral("text"),
+                         field.type == FieldType::Text ? QStringLiteral("es-x-icu") : QString(),
+                         false});
+    }
+  }
+  return columns;
+}
+
+QString serverCreateStatement(const TableSpec& table) {
+  // "generated always": the server alone hands out identities, from a sequence that never gives
+  // one twice, so no program can write an identity that was used before.
+  QStringList columns;
+  for (const ServerColumn& column : serverColumns(table)) {
+    columns << (column.identity ? QStringLiteral("%1 %2 generated always as identity primary key")
+                                      .arg(column.name, column.type)
+                                : QStringLiteral("%1 %2").arg(column.name, column.type) +
+                                      (column.collation.isEmpty()
+                                           ? QString()
+                                           : QStringLiteral(" collate \"%1\"").arg(column.collation)));
+  }
+  return QStringLiteral("create table %1 (%2)")
+      .arg(QString::fromLatin1(table.name).toLower(), columns.join(QStringLiteral(", ")));
+}
+
 }  // namespace kvt

@@ -33,4 +33,24 @@ const TableSpec* findTable(const QString& name);
 // "create table if not exists ..." for the table.
 QString createStatement(const TableSpec& table);
 
+// The member and contest registers, which a club may keep on a database server for all its PCs;
+// config and Paloma stay with each PC.
+std::vector<const TableSpec*> registerTables();
+
+// A column as the server's catalogue describes it.
+struct ServerColumn {
+  QString name;
+  QString type;       // the catalogue's data type: "bigint", "text", "smallint"
+  QString collation;  // empty for none
+  bool identity = false;
+  bool operator==(const ServerColumn&) const = default;
+};
+
+// The columns a table has on a PostgreSQL server, in their order: the identity first, then the
+// fields as on the club's own file. Texts and dates are text, as the file stores them, so that
+// whatever a file holds can go to the server unchanged; texts carry the Spanish collation.
+std::vector<ServerColumn> serverColumns(const TableSpec& table);
+// "create table ..." for the table on a PostgreSQL server.
+QString serverCreateStatement(const TableSpec& table);
+
 }  // namespace kvt

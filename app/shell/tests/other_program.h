@@ -1,19 +1,17 @@
-// A second connection to the club's member and contest database file, as another copy of the
-// program running on the same data has.
+// A second connection to where the club keeps its members and contests (its file, or its server),
+// as another copy of the program, on this PC or another, has.
 #pragma once
 
 #include <QSqlDatabase>
 #include <QString>
 
+#include "databases.h"
+
 namespace kvt::testing {
 
 class OtherProgram {
  public:
-  explicit OtherProgram(const QString& dataFolder) {
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
-    db.setDatabaseName(dataFolder + QStringLiteral("pal.db"));
-    db.open();
-  }
+  OtherProgram() { QSqlDatabase::cloneDatabase(registerConnection(), kConnection).open(); }
   ~OtherProgram() {
     QSqlDatabase::database(kConnection, false).close();
     QSqlDatabase::removeDatabase(kConnection);
