@@ -14,7 +14,7 @@ set(KVT_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
 # The changelog and the manual pages go compressed, as Debian keeps them (gzip -9n: no time stamp).
 find_program(GZIP gzip REQUIRED)
 set(compressed)
-foreach(file IN ITEMS packaging/changelog tools/convert/quorkvt-convert.1
+foreach(file IN ITEMS packaging/changelog app/program/QuorKVT.1 tools/convert/quorkvt-convert.1
                       tools/quorclock/quorclock.1)
   get_filename_component(name ${file} NAME)
   set(output ${CMAKE_BINARY_DIR}/packaging/${name}.gz)
@@ -26,7 +26,8 @@ foreach(file IN ITEMS packaging/changelog tools/convert/quorkvt-convert.1
 endforeach()
 add_custom_target(kvt_compressed_files ALL DEPENDS ${compressed})
 set(changelog ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/quorkvt-convert.1.gz
+install(FILES ${CMAKE_BINARY_DIR}/packaging/QuorKVT.1.gz
+              ${CMAKE_BINARY_DIR}/packaging/quorkvt-convert.1.gz
               ${CMAKE_BINARY_DIR}/packaging/quorclock.1.gz
   DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT program)
 foreach(pair IN ITEMS program:quorkvt dev:libquorlink-dev)
@@ -73,6 +74,9 @@ set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION utils)
 # and a monospace face that the library prints with.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "libqt6sql6-sqlite, fonts-dejavu-core")
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# The library's folder is the dynamic linker's: its cache is renewed by dpkg's trigger.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_CONTROL_EXTRA ${KVT_PACKAGING}/triggers)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_COMPONENT_PROGRAM_DESCRIPTION
 "reads the race clocks of a pigeon-racing club
 QuorKVT captures what a Quor clock prints on its serial port (the basketing,
