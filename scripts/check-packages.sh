@@ -49,7 +49,8 @@ QT_QPA_PLATFORM=offscreen "$root/usr/bin/QuorKVT" >"$scratch/program.log" 2>&1 &
 program=$!
 databases_made() { [ -s "$XDG_DATA_HOME/QuorKVT/Datos/config.db" ] &&
                    [ -s "$XDG_DATA_HOME/QuorKVT/Datos/pal.db" ] && kill -0 "$program"; }
-await databases_made || { cat "$scratch/program.log" >&2; fail "the installed program did not start"; }
+await databases_made ||
+  { cat "$scratch/program.log" >&2; fail "the installed program did not start"; }
 kill "$program" && wait "$program" 2>/dev/null || true
 echo "The installed program starts and loads $library"
 
@@ -69,7 +70,8 @@ convert_demo() {  # convert_demo PROGRAM ROOT
 convert_demo "$root/usr/bin/quorkvt-convert" "$scratch/installed"
 convert_demo build/bin/quorkvt-convert "$scratch/built"
 diff -r "$scratch/installed" "$scratch/built" || fail "the installed quorkvt-convert differs"
-echo "The installed quorkvt-convert converts the demo printouts: $(find "$scratch/installed" -type f | wc -l) files"
+echo "The installed quorkvt-convert converts the demo printouts:" \
+     "$(find "$scratch/installed" -type f | wc -l) files"
 
 # A host built against the installed header and library, reading the installed quorclock's stock
 # list through a port.
@@ -78,9 +80,10 @@ echo "The installed quorkvt-convert converts the demo printouts: $(find "$scratc
 clock=$!
 await grep -q "^quorclock: COM5 -> " "$scratch/clock.log" || fail "quorclock did not publish COM5"
 
-PKG_CONFIG_SYSROOT_DIR=$root PKG_CONFIG_LIBDIR=$libdir/pkgconfig \
-  cc -Wall -Wextra -Werror -o "$scratch/host_pkg_config" packaging/host/quorlink_host.c \
-  $(PKG_CONFIG_SYSROOT_DIR=$root PKG_CONFIG_LIBDIR=$libdir/pkgconfig pkg-config --cflags --libs quorlink)
+flags=$(PKG_CONFIG_SYSROOT_DIR=$root PKG_CONFIG_LIBDIR=$libdir/pkgconfig \
+        pkg-config --cflags --libs quorlink)
+# shellcheck disable=SC2086  # the flags are words
+cc -Wall -Wextra -Werror -o "$scratch/host_pkg_config" packaging/host/quorlink_host.c $flags
 loaded=$(LD_LIBRARY_PATH=$libdir "$scratch/host_pkg_config" 5)
 [ "$loaded" = "$library" ] || fail "the pkg-config host ran with $loaded"
 
@@ -89,10 +92,12 @@ cmake -S packaging/host -B "$scratch/host" -G Ninja -DCMAKE_PREFIX_PATH="$root/u
 cmake --build "$scratch/host" >/dev/null
 loaded=$("$scratch/host/quorlink_host" 5)
 [ "$(realpath "$loaded")" = "$(realpath "$library")" ] || fail "the CMake host ran with $loaded"
-echo "Hosts built with pkg-config and with find_package(quorlink) read the clock on COM5 through $library"
+echo "Hosts built with pkg-config and with find_package(quorlink) read the clock on COM5" \
+     "through $library"
 
 # The menu entry, the AppStream data and the packages.
 desktop-file-validate "$root/usr/share/applications/org.quorkvt.QuorKVT.desktop"
-appstreamcli validate --no-net --explain "$root/usr/share/metainfo/org.quorkvt.QuorKVT.metainfo.xml" >/dev/null
+appstreamcli validate --no-net "$root/usr/share/metainfo/org.quorkvt.QuorKVT.metainfo.xml" \
+  >/dev/null
 lintian --fail-on error "${packages[@]}"
 echo "lintian: no errors in $(basename -a "${packages[@]}" | tr '\n' ' ')"

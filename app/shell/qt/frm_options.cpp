@@ -45,7 +45,7 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
   Dispositivos = new QTreeWidget(this);
   Dispositivos->setObjectName(QStringLiteral("Dispositivos"));
   Dispositivos->setHeaderLabels(
-      {QStringLiteral("Puerto"), QStringLiteral("Dispositivo"), QStringLiteral("Es")});
+      {QStringLiteral("Puerto"), QStringLiteral("Dispositivo"), QStringLiteral("Conectado como")});
   Dispositivos->setRootIsDecorated(false);
   Dispositivos->setMinimumWidth(560);
   Usar = new QPushButton(QStringLiteral("&Usar este dispositivo"), this);

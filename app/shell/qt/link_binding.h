@@ -1,7 +1,7 @@
 // The clock link library as the program calls it: loaded from beside the program, or else from
-// where it is installed, on the first call of one of its functions, each function bound by its exact name once. A missing
-// library or function is not a crash: the call counts as failed (0) and the user is told, once,
-// which file or function is missing.
+// where it is installed, on the first call of one of its functions, each function bound by its
+// exact name once. A missing library or function is not a crash: the call counts as failed (0)
+// and the user is told, once, which file or function is missing.
 #pragma once
 
 #include <QString>

@@ -117,8 +117,9 @@ std::vector<SerialDevice> serialDevices(const DeviceFolders& folders) {
   });
   const std::size_t byIdCount = listed.size();
   for (const Node& node : nodes) {
-    const bool named = std::any_of(listed.begin(), listed.begin() + byIdCount,
-                                   [&](const SerialDevice& d) { return sameDevice(d.name, node.path); });
+    const bool named =
+        std::any_of(listed.begin(), listed.begin() + byIdCount,
+                    [&](const SerialDevice& d) { return sameDevice(d.name, node.path); });
     if (named) continue;
     const Access access = accessOf(node.path);
     // A ttyS device is there for every serial port the system could have; only one that opens is
