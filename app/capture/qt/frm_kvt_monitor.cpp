@@ -148,8 +148,9 @@ frmKVTmonitor* readClock(ReadingScreen& screen, const QString& screenName) {
   opening = false;
   auto* window = new frmKVTmonitor(screen);
   const QString described = QString::fromStdString(portDescription(port, systemDeviceFolders()));
-  window->Label2->setText(opened ? QStringLiteral("Escuchando en %1").arg(described)
-                                 : QStringLiteral("Sin conexión con %1").arg(described));
+  window->Label2->setText(port == 0  ? QStringLiteral("No hay puerto COM elegido en «Opciones»")
+                          : opened ? QStringLiteral("Escuchando en %1").arg(described)
+                                   : QStringLiteral("Sin conexión con %1").arg(described));
   return window;
 }
 
