@@ -18,6 +18,8 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix  # quorlink.dll, 32- and 64-bit
   googletest                                         # its sources, built for those tests
   wine wine32:i386                                   # running the Windows builds' tests
+  dpkg-dev file lintian                              # the Debian packages (cpack) and their check
+  desktop-file-utils appstream                       # checking the menu entry and AppStream data
   "$@"
 )
 

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and runs the whole test suite; a CUPS print server with a PDF queue is set up for the printing
-# tests. Then the link library's tests under ThreadSanitizer, quorlink.dll for Windows with its
-# tests under Wine, and the fuzz targets.
+# tests. Then the Debian packages, checked from a scratch root; the link library's tests under
+# ThreadSanitizer, quorlink.dll for Windows with its tests under Wine, and the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +12,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORKVT_WERROR=ON \
       -DQUORKVT_SANITIZE=address,undefined >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The Debian packages, built, unpacked into a scratch root and used from there; lintian on them.
+scripts/check-packages.sh
 
 # The link library's threads once more, under ThreadSanitizer, in a build of their own.
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORKVT_WERROR=ON \

@@ -15,4 +15,9 @@ std::string portDevicePath(unsigned portNumber);
 // the entries COM<n> are looked up.
 std::string portsFolder();
 
+// Off Windows: the same rule over other folders, the entry COM<n> of portsFolder or else
+// deviceFolder/ttyS<n-1> (portDevicePath is this over portsFolder() and /dev).
+std::string portDevicePathIn(unsigned portNumber, const std::string& portsFolder,
+                             const std::string& deviceFolder);
+
 }  // namespace quorlink

@@ -26,7 +26,9 @@ constexpr const char* kUsage =
     "\n"
     "ARCHIVO tiene el texto capturado de un listado (o, con --printed, todas las líneas tal como\n"
     "las imprimió el reloj). Se graba el archivo de concurso o de palomas bajo CARPETA/Quor y se\n"
-    "escribe su ruta.\n";
+    "escribe su ruta.\n"
+    "\n"
+    "  quorkvt-convert --help | --version\n";
 
 struct Options {
   std::string mode;
@@ -116,6 +118,14 @@ std::optional<int> refuseUnusable(const Listing<Row>& listing, std::ostream& err
 }  // namespace
 
 int runConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  if (args.size() == 1 && args[0] == "--help") {
+    out << kUsage;
+    return kConverted;
+  }
+  if (args.size() == 1 && args[0] == "--version") {
+    out << "quorkvt-convert " << QUORKVT_VERSION << "\n";
+    return kConverted;
+  }
   const auto parsed = parseOptions(args);
   if (const auto* usage = std::get_if<UsageError>(&parsed)) {
     err << "quorkvt-convert: " << usage->what << "\n\n" << kUsage;

@@ -17,7 +17,7 @@ enum ConvertExit {
 };
 
 // Runs the command on its arguments (without the program name); the written file's path goes to
-// out, every message to err.
+// out, every message to err. --help and --version alone print the usage or the version to out.
 int runConvert(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace kvt

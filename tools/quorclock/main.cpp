@@ -21,6 +21,7 @@ constexpr const char* kUsage =
     "                 [--once] PRINTOUT\n"
     "       quorclock [--com N] [--tolvex] [--byte-us MICROSECONDS] [--silent] [--wrong-code]\n"
     "                 [--cut BYTES] [--heard FILE] --answer CLOCKDATA\n"
+    "       quorclock --help | --version\n"
     "\n"
     "Publishes a pseudo-terminal as COM<N> (default 1) in the link's ports folder, waits until it\n"
     "is opened, then plays PRINTOUT (text lines) at 9600 baud with CR LF line ends and a form\n"
@@ -85,6 +86,14 @@ int main(int argc, char** argv) {
         return argv[++i];
       };
       auto number = [&] { return std::stol(value()); };
+      if (arg == "--help") {
+        std::cout << kUsage;
+        return 0;
+      }
+      if (arg == "--version") {
+        std::cout << "quorclock " << QUORKVT_VERSION << "\n";
+        return 0;
+      }
       if (arg == "--com")
         com = static_cast<unsigned>(number());
       else if (arg == "--escapes")

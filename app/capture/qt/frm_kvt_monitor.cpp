@@ -28,6 +28,7 @@
 #include "printer_dialog.h"
 #include "reading_screen.h"
 #include "saved_capture.h"
+#include "serial_devices.h"
 
 namespace kvt {
 
@@ -45,6 +46,14 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text) {
   pressed->setObjectName(QLatin1String(name));
   pressed->setAutoDefault(false);
   return pressed;
+}
+
+// The port number of the setting, as the link reads it: the digits after any blanks.
+unsigned portNumberOf(const QString& setting) {
+  const QString text = setting.trimmed();
+  qsizetype digits = 0;
+  while (digits < text.size() && text[digits].isDigit() && digits < 3) ++digits;
+  return text.left(digits).toUInt();
 }
 
 QString promptFor(const QString& caller, const std::optional<ListKind>& asked) {
@@ -120,8 +129,15 @@ frmKVTmonitor* readClock(ReadingScreen& screen, const QString& screenName) {
   if (opening) return nullptr;
   opening = true;
   formllama = screenName;
-  if (link::openQuorConnection(puertoCom) == 0) {
-    showPlain(nullptr, QStringLiteral("com port not open"));
+  const unsigned port = portNumberOf(puertoCom);
+  const bool opened = link::openQuorConnection(puertoCom) != 0;
+  if (!opened) {
+    // The library tells no reason; a device that this user may not open is the one the user can
+    // mend, and is told how.
+    const std::string advice = permissionAdvice(port, systemDeviceFolders());
+    showPlain(nullptr, advice.empty() ? QStringLiteral("com port not open")
+                                      : QStringLiteral("com port not open\n\n") +
+                                            QString::fromStdString(advice));
   } else {
     // With the printer-choice setting "1" the library asks the user through this dialog; the
     // lines the clock prints meanwhile wait in the library until this window takes them.
@@ -130,7 +146,12 @@ frmKVTmonitor* readClock(ReadingScreen& screen, const QString& screenName) {
       showPlain(nullptr, QStringLiteral("KVT open failed"));
   }
   opening = false;
-  return new frmKVTmonitor(screen);
+  auto* window = new frmKVTmonitor(screen);
+  const QString described = QString::fromStdString(portDescription(port, systemDeviceFolders()));
+  window->Label2->setText(port == 0  ? QStringLiteral("No hay puerto COM elegido en «Opciones»")
+                          : opened ? QStringLiteral("Escuchando en %1").arg(described)
+                                   : QStringLiteral("Sin conexión con %1").arg(described));
+  return window;
 }
 
 frmKVTmonitor::frmKVTmonitor(ReadingScreen& screen, QWidget* parent)
@@ -146,7 +167,11 @@ frmKVTmonitor::frmKVTmonitor(ReadingScreen& screen, QWidget* parent)
   Label1 = new QLabel(QStringLiteral("Por Favor Imprima por el Reloj el listado Correspondiente "),
                       Frame1);
   Label1->setObjectName(QStringLiteral("Label1"));
-  (new QVBoxLayout(Frame1))->addWidget(Label1);
+  Label2 = new QLabel(Frame1);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  auto* notice = new QVBoxLayout(Frame1);
+  notice->addWidget(Label1);
+  notice->addWidget(Label2);
   Text11 = new QPlainTextEdit(this);
   Text11->setObjectName(QStringLiteral("Text11"));
   Text11->setReadOnly(true);

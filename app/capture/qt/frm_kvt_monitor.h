@@ -58,6 +58,7 @@ class frmKVTmonitor : public QWidget {
 
   QGroupBox* Frame1;       // "Aviso", holds the prompt until the first line arrives
   QLabel* Label1;          // the prompt
+  QLabel* Label2;          // the port and the device listened on (empty for a saved capture)
   QPlainTextEdit* Text11;  // the capture text
   QLineEdit* Text10;       // the trigger: each received line changes it once
   QLineEdit* Text1;        // the nine last received lines, Text1 the oldest

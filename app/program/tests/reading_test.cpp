@@ -187,6 +187,8 @@ TEST_F(ReadingTest, BasketingListFromTheClockToTheContestFile) {
   frmKVTmonitor* monitor = readClock(screen.Command6, "basketing", false);
   ASSERT_NE(monitor, nullptr);
   EXPECT_FALSE(monitor->Frame1->isVisible());
+  EXPECT_EQ(monitor->Label2->text(),
+            QString::fromStdString("Escuchando en COM1: " + clock.slavePath()));
   const QString last = QString::fromStdString(testing::printedLines("basketing").back());
   EXPECT_TRUE(monitor->Text9->text() == last || monitor->Text8->text() == last);
   // The head of the list and its pigeon lines; not the end marker, nor what follows it.
@@ -257,7 +259,8 @@ TEST_F(ReadingTest, WithoutThePortTheCaptureWindowOpensAllTheSame) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].kind, MessageKind::Plain);
   EXPECT_EQ(messages[0].text, "com port not open");
-  EXPECT_NE(captureWindow(), nullptr);
+  ASSERT_NE(captureWindow(), nullptr);
+  EXPECT_EQ(captureWindow()->Label2->text(), "Sin conexión con COM9: /nonexistent/tty");
 }
 
 TEST_F(ReadingTest, AnUnwritableDocumentsFolderIsToldWithoutConfirmation) {

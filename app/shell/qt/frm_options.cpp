@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include "app_state.h"
 #include "form_style.h"
@@ -39,11 +40,27 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
   Return->setObjectName(QStringLiteral("Return"));
   Return->setAutoDefault(false);
 
+  Label2 = new QLabel(QStringLiteral("Dispositivos serie conectados"), this);
+  Label2->setObjectName(QStringLiteral("Label2"));
+  Dispositivos = new QTreeWidget(this);
+  Dispositivos->setObjectName(QStringLiteral("Dispositivos"));
+  Dispositivos->setHeaderLabels(
+      {QStringLiteral("Puerto"), QStringLiteral("Dispositivo"), QStringLiteral("Conectado como")});
+  Dispositivos->setRootIsDecorated(false);
+  Dispositivos->setMinimumWidth(560);
+  Usar = new QPushButton(QStringLiteral("&Usar este dispositivo"), this);
+  Usar->setObjectName(QStringLiteral("Usar"));
+  Usar->setAutoDefault(false);
+  Usar->setEnabled(false);
+
   auto* layout = new QGridLayout(this);
   layout->addWidget(Label1, 0, 0);
   layout->addWidget(Com, 0, 1);
-  layout->addWidget(Printer, 1, 0, 1, 2);
-  layout->addWidget(Return, 2, 1);
+  layout->addWidget(Label2, 1, 0, 1, 2);
+  layout->addWidget(Dispositivos, 2, 0, 1, 2);
+  layout->addWidget(Usar, 3, 1);
+  layout->addWidget(Printer, 4, 0, 1, 2);
+  layout->addWidget(Return, 5, 1);
 
   Com->setEditText(puertoCom);
   Printer->setChecked(pedirImpresora.trimmed().toInt() == 1);
@@ -52,13 +69,52 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent) {
   connect(Com, &QComboBox::editTextChanged, this, &frmOptions::portChanged);
   connect(Printer, &QCheckBox::clicked, this, &frmOptions::printerClicked);
   connect(Return, &QPushButton::clicked, this, &frmOptions::save);
+  connect(Usar, &QPushButton::clicked, this, &frmOptions::useDevice);
+  connect(Dispositivos, &QTreeWidget::itemActivated, this, &frmOptions::useDevice);
+  connect(Dispositivos, &QTreeWidget::currentItemChanged, this,
+          [this](QTreeWidgetItem* current) { Usar->setEnabled(current != nullptr); });
 }
 
 void frmOptions::fillPorts() {
-  const QSignalBlocker quiet(Com);
-  Com->clear();
-  Com->addItems(openablePorts());
-  Com->setEditText(puertoCom);
+  {
+    const QSignalBlocker quiet(Com);
+    Com->clear();
+    Com->addItems(openablePorts());
+    Com->setEditText(puertoCom);
+  }
+  fillDevices();
+}
+
+void frmOptions::fillDevices() {
+  devices_ = serialDevices(deviceFolders);
+  Dispositivos->clear();
+  for (const SerialDevice& device : devices_) {
+    QString is = device.device != device.name ? QString::fromStdString(device.device) : QString();
+    if (device.refused) {
+      if (!is.isEmpty()) is += QStringLiteral(", ");
+      is += QStringLiteral("sin permiso (grupo dialout)");
+    }
+    Dispositivos->addTopLevelItem(new QTreeWidgetItem(
+        {device.com ? QStringLiteral("COM%1").arg(*device.com) : QString(),
+         QString::fromStdString(device.name), is}));
+  }
+  for (int column = 0; column < Dispositivos->columnCount(); ++column) {
+    Dispositivos->resizeColumnToContents(column);
+  }
+}
+
+void frmOptions::useDevice() {
+  const int row = Dispositivos->indexOfTopLevelItem(Dispositivos->currentItem());
+  if (row < 0 || row >= static_cast<int>(devices_.size())) return;
+  const PortChoice choice = choosePort(devices_[row], deviceFolders);
+  if (choice.com == 0) {
+    showWarning(this, QString::fromStdString(choice.error));
+    return;
+  }
+  Com->setEditText(QString::number(choice.com));
+  fillPorts();
+  // The same device stays chosen, now beside its number.
+  Dispositivos->setCurrentItem(Dispositivos->topLevelItem(row));
 }
 
 void frmOptions::portChanged(const QString& text) {

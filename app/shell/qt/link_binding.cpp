@@ -68,11 +68,37 @@ std::int32_t call(const char* name, Arguments... arguments) {
 
 }  // namespace
 
+QString libraryPathIn(const QString& programFolder) {
+  const QDir folder(programFolder);
+  const QStringList locations = libraryLocations();
+  for (const QString& location : locations) {
+    if (folder.exists(location)) return QDir::cleanPath(folder.filePath(location));
+  }
+  return QDir::cleanPath(folder.filePath(locations.front()));
+}
+
 QString libraryPath() {
   const Binding& b = binding();
-  return !b.path.isEmpty() ? b.path
-                           : QDir(QCoreApplication::applicationDirPath())
-                                 .filePath(QLatin1String(libraryFileName()));
+  return !b.path.isEmpty() ? b.path : libraryPathIn(QCoreApplication::applicationDirPath());
+}
+
+LibraryCheck checkLibrary(const QString& programFolder) {
+  LibraryCheck check;
+  check.path = libraryPathIn(programFolder);
+  QLibrary library(check.path);
+  if (!library.load()) {
+    check.error = library.errorString();
+    return check;
+  }
+  const auto version = reinterpret_cast<decltype(&::quorlinkVersion)>(
+      library.resolve("quorlinkVersion"));
+  if (version == nullptr) {
+    check.error = QStringLiteral("no tiene la función quorlinkVersion");
+  } else {
+    check.version = version();
+  }
+  library.unload();
+  return check;
 }
 
 void useLibrary(const QString& path) {

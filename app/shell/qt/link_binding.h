@@ -1,7 +1,7 @@
-// The clock link library as the program calls it: loaded from the program's own folder on the
-// first call of one of its functions, each function bound by its exact name once. A missing
-// library or function is not a crash: the call counts as failed (0) and the user is told, once,
-// which file or function is missing.
+// The clock link library as the program calls it: loaded from beside the program, or else from
+// where it is installed, on the first call of one of its functions, each function bound by its
+// exact name once. A missing library or function is not a crash: the call counts as failed (0)
+// and the user is told, once, which file or function is missing.
 #pragma once
 
 #include <QString>
@@ -11,8 +11,21 @@
 
 namespace kvt::link {
 
-// The program's folder and the library's file name (libquorlink.so; quorlink.dll on Windows).
+// The library file that the program loads: the first of its locations (beside the program,
+// libquorlink.so or quorlink.dll; then the installed one) that exists in programFolder, or the
+// one beside the program when none does.
+QString libraryPathIn(const QString& programFolder);
+// The same for this program's folder.
 QString libraryPath();
+// The library that the program in programFolder would load, loaded apart from the run's binding
+// and asked for its version: the file, its version number (as QUORLINK_VERSION_NUMBER), or why it
+// did not load.
+struct LibraryCheck {
+  QString path;
+  std::int32_t version = 0;
+  QString error;  // empty when it loaded and answered
+};
+LibraryCheck checkLibrary(const QString& programFolder);
 // Tests: load this file from the next call on, as if nothing had been bound yet.
 void useLibrary(const QString& path);
 

@@ -2,8 +2,9 @@
 
 namespace kvt::link {
 
-const char* libraryFileName() {
-  return "quorlink.dll";
+QStringList libraryLocations() {
+  // Installed, the DLL goes to the program's folder as well.
+  return {QStringLiteral("quorlink.dll")};
 }
 
 }  // namespace kvt::link

@@ -1,9 +1,13 @@
 // The binding of the link library: the real library from its path, and a missing library or
 // function, which fail the call and name what is missing instead of stopping the program.
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
+#include <filesystem>
 
 #include "app_state.h"
 #include "link_binding.h"
+#include "link_library_file.h"
 #include "pty_clock.h"
 #include "shell_fixture.h"
 
@@ -47,6 +51,31 @@ TEST_F(LinkBindingTest, AMissingFunctionFailsTheCallAndNamesTheFunction) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_TRUE(messages[0].text.contains("openQuorKVT")) << messages[0].text.toStdString();
   EXPECT_TRUE(messages[0].text.contains(PARTIAL_LINK_LIBRARY));
+}
+
+TEST_F(LinkBindingTest, TheLibraryBesideTheProgramComesBeforeTheInstalledOne) {
+  // An installed prefix, moved anywhere: bin/ and, beside it, the library folder.
+  const QString bin = path("prefix/bin");
+  const QStringList locations = link::libraryLocations();
+  ASSERT_EQ(locations.size(), 2);
+  const QString beside = bin + "/" + locations[0];
+  const QString installed = QDir::cleanPath(bin + "/" + locations[1]);
+  ASSERT_TRUE(installed.startsWith(path("prefix/lib"))) << installed.toStdString();
+  QDir().mkpath(bin);
+  EXPECT_EQ(link::libraryPathIn(bin), beside);  // none there: the one named in the message
+
+  QDir().mkpath(QFileInfo(installed).path());
+  std::filesystem::create_symlink(QUORLINK_LIBRARY, installed.toStdString());
+  EXPECT_EQ(link::libraryPathIn(bin), installed);
+  const link::LibraryCheck check = link::checkLibrary(bin);
+  EXPECT_EQ(check.path, installed);
+  EXPECT_EQ(check.version, QUORLINK_VERSION_NUMBER);
+  EXPECT_EQ(check.error, "");
+
+  std::filesystem::create_symlink(PARTIAL_LINK_LIBRARY, beside.toStdString());
+  EXPECT_EQ(link::libraryPathIn(bin), beside);
+  EXPECT_EQ(link::checkLibrary(bin).error, "no tiene la función quorlinkVersion");
+  EXPECT_TRUE(messages.empty());
 }
 
 }  // namespace

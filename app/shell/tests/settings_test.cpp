@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QWidget>
 #include <filesystem>
 #include <memory>
@@ -14,7 +15,9 @@
 #include "databases.h"
 #include "form_style.h"
 #include "frm_options.h"
+#include "link_binding.h"
 #include "port_names.h"
+#include "pseudo_terminal.h"
 #include "pty_clock.h"
 #include "settings_file.h"
 #include "shell_fixture.h"
@@ -86,6 +89,43 @@ TEST_F(SettingsTest, PortProbeListsExactlyThePortsThatOpen) {
   EXPECT_EQ(listed, QStringList({"1", "3"}));
   EXPECT_EQ(options->Com->currentText(), "3");
   options->close();
+}
+
+TEST_F(SettingsTest, AnAdapterChosenByNameBecomesThePortTheLinkOpens) {
+  startUp();
+  puertoCom = "7";
+  const testing::PseudoTerminal adapter;
+  const std::filesystem::path dev = path("dev").toStdString();
+  std::filesystem::create_directories(dev / "serial/by-id");
+  std::filesystem::create_symlink(adapter.device(), dev / "ttyUSB0");
+  const std::filesystem::path byId = dev / "serial/by-id/usb-Prolific_PL2303_0042-if00-port0";
+  std::filesystem::create_symlink("../../ttyUSB0", byId);
+  auto* options = new frmOptions;
+  options->deviceFolders = {dev / "serial/by-id", dev, quorlink::portsFolder()};
+  options->show();
+  options->fillPorts();
+  ASSERT_EQ(options->Dispositivos->topLevelItemCount(), 1);
+  QTreeWidgetItem* row = options->Dispositivos->topLevelItem(0);
+  EXPECT_EQ(row->text(0), "");
+  EXPECT_EQ(row->text(1), QString::fromStdString(byId.string()));
+  EXPECT_EQ(row->text(2), QString::fromStdString((dev / "ttyUSB0").string()));
+  EXPECT_FALSE(options->Usar->isEnabled());
+
+  options->Dispositivos->setCurrentItem(row);
+  options->Usar->click();
+  // COM1 is free in this tree: its entry now links to the adapter's name.
+  EXPECT_EQ(std::filesystem::read_symlink(quorlink::portsFolder() + "/COM1"), byId);
+  EXPECT_EQ(options->Com->currentText(), "1");
+  EXPECT_EQ(puertoCom, "1");
+  EXPECT_EQ(options->Dispositivos->topLevelItem(0)->text(0), "COM1");
+  EXPECT_NE(options->Com->findText("1"), -1);
+  options->Return->click();
+  EXPECT_EQ(LeeIni("quorKVT.ini", "COM", "PORT"), "1");
+  EXPECT_TRUE(messages.empty());
+
+  QString port = puertoCom;
+  EXPECT_EQ(link::openQuorConnection(port), 1);
+  link::closeQuorConnection();
 }
 
 TEST_F(SettingsTest, StylingTakesTextsFromTheStringTableByTag) {

@@ -157,6 +157,18 @@ INSTANTIATE_TEST_SUITE_P(
                                                "a"},
                       std::vector<std::string>{"pigeons", "/nonexistent/printout.txt"}));
 
+TEST(ConvertInformation, HelpAndVersionGoToStandardOutput) {
+  const Outcome help = convert({"--help"});
+  EXPECT_EQ(help.status, kConverted);
+  EXPECT_EQ(help.out.rfind("uso:", 0), 0u) << help.out;
+  EXPECT_EQ(help.err, "");
+  const Outcome version = convert({"--version"});
+  EXPECT_EQ(version.status, kConverted);
+  EXPECT_EQ(version.out, "quorkvt-convert " QUORKVT_VERSION "\n");
+  // Anywhere else they are unknown options, as before.
+  EXPECT_EQ(convert({"pigeons", "--version", "a"}).status, kUsageError);
+}
+
 // The installed program, as a script would call it.
 TEST_F(Convert, ProgramExitStatusesAreTheCommandsOwn) {
   const std::string program = QUORKVT_CONVERT_PROGRAM;
