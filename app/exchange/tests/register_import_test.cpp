@@ -12,6 +12,7 @@
 
 #include "databases.h"
 #include "exchange_fixture.h"
+#include "test_server.h"
 #include "widget_steps.h"
 
 namespace kvt {
@@ -191,6 +192,53 @@ TEST_F(RegisterImportTest, ContestsComeInWithTheirDates) {
                  {"13", "SIN FECHA", QVariant(), QVariant()},
                  {"ab", "CÓRDOBA D'ORO", QDate(2009, 6, 1), QVariant()}}));
 }
+
+// The import's one transaction where the register lives: in the local file or on a club's server.
+class ImportWhereTheRegisterLivesTest : public testing::BothBackEndsTest {
+ protected:
+  static std::vector<QString> licences() {
+    MemberRegister reader;
+    EXPECT_TRUE(reader.list(MemberOrder::Licence));
+    std::vector<QString> stored;
+    for (const Member& member : reader.members()) stored.push_back(member.licence);
+    return stored;
+  }
+
+  // The database refuses member 23, the third the file adds, after two are written; or takes it
+  // again.
+  void refuse23(bool refused) {
+    if (server) {
+      ASSERT_TRUE(server->run(refused ? "alter table socios add constraint refuse_23 "
+                                        "check (slicencia <> '23')"
+                                      : "alter table socios drop constraint refuse_23"));
+      return;
+    }
+    QSqlQuery query(QSqlDatabase::database(kPalConnection));
+    ASSERT_TRUE(query.exec(refused ? "create trigger refuse_23 before insert on socios when "
+                                     "new.slicencia = '23' begin select raise(abort, 'no'); end"
+                                   : "drop trigger refuse_23"));
+  }
+};
+
+TEST_P(ImportWhereTheRegisterLivesTest, GoesInAllOrNone) {
+  refuse23(true);
+  frmImportar window(fixture("socios_punto_y_coma_windows1252.csv"));
+  ASSERT_EQ(window.load(), QString());
+  window.Command1->click();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(messages[1].text.startsWith(
+      "No se ha importado nada; el registro de socios queda como estaba.\n"))
+      << messages[1].text.toStdString();
+  EXPECT_EQ(licences(), std::vector<QString>());
+
+  refuse23(false);
+  window.Command1->click();
+  EXPECT_EQ(licences(), std::vector<QString>({"7", "23", "101", "900"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothBackEnds, ImportWhereTheRegisterLivesTest,
+                         ::testing::Values(testing::Backend::Local, testing::Backend::Server),
+                         testing::backendName);
 
 }  // namespace
 }  // namespace kvt
