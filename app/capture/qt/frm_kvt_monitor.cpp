@@ -148,9 +148,10 @@ frmKVTmonitor* readClock(ReadingScreen& screen, const QString& screenName) {
   opening = false;
   auto* window = new frmKVTmonitor(screen);
   const QString described = QString::fromStdString(portDescription(port, systemDeviceFolders()));
-  window->Label2->setText(port == 0  ? QStringLiteral("No hay puerto COM elegido en «Opciones»")
-                          : opened ? QStringLiteral("Escuchando en %1").arg(described)
-                                   : QStringLiteral("Sin conexión con %1").arg(described));
+  window->Label2->setText(
+      port == 0 ? QStringLiteral("No hay puerto COM elegido en «Mantenimiento», «Opciones»")
+      : opened  ? QStringLiteral("Escuchando en %1").arg(described)
+                : QStringLiteral("Sin conexión con %1").arg(described));
   return window;
 }
 
@@ -296,16 +297,15 @@ void frmKVTmonitor::GrabaImpreso() {
   const ReadingScreen* contest = caller();
   const SavedCapture saved = saveCapture(
       capture_, savedCaptureRoot(toAnsi(rsConfig.value(QStringLiteral("confmsdos")).toString())),
-                                         toAnsi(contest ? contest->contestCode() : QString()),
-                                         toAnsi(contest ? contest->licence() : QString()));
+      toAnsi(contest ? contest->contestCode() : QString()),
+      toAnsi(contest ? contest->licence() : QString()));
   if (!saved.error.empty()) {
     showWarning(this, QString::fromStdString(saved.error), QStringLiteral("Aviso"));
   } else if (capture_.empty()) {
     showNotice(this, QStringLiteral("La captura está vacía: no se ha creado ningún archivo."),
                QStringLiteral("Aviso"));
   } else {
-    showNotice(this,
-               QStringLiteral("Archivo creado\n%1").arg(shownPath(saved.path)),
+    showNotice(this, QStringLiteral("Archivo creado\n%1").arg(shownPath(saved.path)),
                QStringLiteral("Aviso"));
   }
 }

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "app_state.h"
 #include "form_style.h"
@@ -94,13 +95,20 @@ void frmOptions::fillDevices() {
       if (!is.isEmpty()) is += QStringLiteral(", ");
       is += QStringLiteral("sin permiso (grupo dialout)");
     }
-    Dispositivos->addTopLevelItem(new QTreeWidgetItem(
-        {device.com ? QStringLiteral("COM%1").arg(*device.com) : QString(),
-         QString::fromStdString(device.name), is}));
+    auto* item =
+        new QTreeWidgetItem({device.com ? QStringLiteral("COM%1").arg(*device.com) : QString(),
+                             QString::fromStdString(device.name), is});
+    item->setToolTip(1, item->text(1));
+    item->setToolTip(2, item->text(2));
+    Dispositivos->addTopLevelItem(item);
   }
+  // Wide enough to read a by-id name and its note whole, as far as the screen allows.
+  int width = 2 * Dispositivos->frameWidth() + 24;
   for (int column = 0; column < Dispositivos->columnCount(); ++column) {
     Dispositivos->resizeColumnToContents(column);
+    width += Dispositivos->columnWidth(column);
   }
+  Dispositivos->setMinimumWidth(std::clamp(width, 560, 1000));
 }
 
 void frmOptions::useDevice() {
