@@ -103,7 +103,8 @@ TEST_F(RegisterServerTest, AServerStoppedInTheMiddleIsToldAndUsedAgainOnceItIsBa
     ASSERT_TRUE(testing::testServerScript("stop", folder));
     const Saved refused = members.add({"2", "DURANTE", ""});
     EXPECT_FALSE(refused.done());
-    EXPECT_TRUE(refused.refusal.startsWith("No hay conexión con el servidor de datos: "))
+    EXPECT_TRUE(refused.refusal.startsWith("No hay conexión con el servidor de datos " +
+                                           database.settings().host + ".\n"))
         << refused.refusal.toStdString();
     EXPECT_TRUE(refused.refusal.contains("No se ha grabado nada."));
     EXPECT_FALSE(members.list(MemberOrder::Licence));

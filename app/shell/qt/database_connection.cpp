@@ -41,11 +41,12 @@ bool reopen(const QString& connection, QSqlDatabase& db) {
   }
   db.close();
   if (!db.open()) {
+    // What the driver says is in English and for whoever keeps the server: it goes last.
     opening.whyNot = QStringLiteral(
-                         "No hay conexión con el servidor de datos: %1\n"
+                         "No hay conexión con el servidor de datos %1.\n"
                          "Lo escrito en la pantalla se conserva; vuelva a intentarlo cuando el "
-                         "servidor responda.")
-                         .arg(db.lastError().text().trimmed());
+                         "servidor responda.\nDetalle técnico: %2")
+                         .arg(db.hostName(), db.lastError().text().simplified());
     return false;
   }
   opening.whyNot = opening.check ? opening.check(connection) : QString();

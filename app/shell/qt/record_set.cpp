@@ -316,10 +316,10 @@ Written RecordSet::failedWrite(const QString& what, const QString& reason) {
   fail(what, reason);
   if (!connectionLost(connection_)) return Written::Failed;
   error_ = QStringLiteral(
-               "Se ha perdido la conexión con el servidor de datos mientras se grababa: %1\n"
+               "Se ha perdido la conexión con el servidor de datos mientras se grababa.\n"
                "Puede que no se haya grabado. Lo escrito en la pantalla se conserva: compruebe la "
-               "lista y vuelva a grabar si hace falta.")
-               .arg(reason.trimmed());
+               "lista y vuelva a grabar si hace falta.\nDetalle técnico: %1")
+               .arg(reason.simplified());
   return Written::ConnectionLost;
 }
 
