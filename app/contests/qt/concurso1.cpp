@@ -167,8 +167,19 @@ void Concurso1::fillList(std::int64_t selected) {
 
 bool Concurso1::written(const Saved& saved) {
   return writtenOrTold(this, saved, [this] {
-    Frame6->hide();
-    fillList();
+    // A change another program got in first keeps what was typed, now over the contest as it is
+    // stored, or as a new contest when it is gone; its dates are then read as they are shown.
+    const bool typing = changed_ && !Frame6->isHidden();
+    fillList(typing ? changed_->id : 0);
+    if (typing) {
+      const Contest* stored = findById(contests_.contests(), changed_->id);
+      changed_ = stored != nullptr ? std::optional<Contest>(*stored) : std::nullopt;
+      givenBasketing_.clear();
+      givenRelease_.clear();
+      Text6->setFocus();
+    } else {
+      Frame6->hide();
+    }
     setToolbarState();
   });
 }

@@ -177,6 +177,40 @@ TEST_F(ContestRegisterTest, AddsATrimmedContestAndChangesOnlyTheOneSelected) {
   EXPECT_EQ(stored(), expected);
 }
 
+TEST_F(ContestRegisterTest, AChangeAnotherProgramGotInFirstKeepsWhatIsOnTheScreen) {
+  addThree();
+  Concurso1 screen;
+  showActive(&screen);
+  selectByText(screen.ListView1, "B");
+  screen.so7->trigger();
+  {
+    // Another PC moves B's dates meanwhile.
+    RecordSet other;
+    ASSERT_TRUE(other.open(kPalConnection, "select * from concurso"));
+    other.findFirst({"cocodigo", Criterion::Test::Equals, "B"});
+    other.edit();
+    other.setValue("coenceste", QDate(2010, 1, 1));
+    other.setValue("cofecha", QDate(2010, 1, 2));
+    ASSERT_TRUE(other.update());
+  }
+  screen.Text5->setText("cambiada");
+  screen.Command7->click();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(messages[0].text.endsWith(
+      "Lo escrito sigue en pantalla: «Aceptar» lo graba sobre lo que hay ahora, «Cancelar» lo "
+      "deja."))
+      << messages[0].text.toStdString();
+  EXPECT_EQ(stored()[1], (StoredContest{"B", "SEGUNDA", QDate(2010, 1, 1), QDate(2010, 1, 2)}));
+  ASSERT_FALSE(screen.Frame6->isHidden());
+  EXPECT_EQ(screen.Text18->displayText(), "14/05/2009");
+
+  // Aceptar again stores what the screen shows, dates left untouched included.
+  screen.Command7->click();
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_TRUE(screen.Frame6->isHidden());
+  EXPECT_EQ(stored()[1], (StoredContest{"B", "CAMBIADA", QDate(2009, 5, 14), QDate(2009, 5, 16)}));
+}
+
 TEST_F(ContestRegisterTest, RefusesAPanelThatCouldNotBeReadBack) {
   addThree();
   struct Case {
@@ -354,8 +388,9 @@ TEST_F(ContestRegisterTest, ChangesTheSelectedOfTwoLookAlikeCodesAndKeepsDatesSt
   addContest("ab", "MINUSCULAS", QDate(2009, 5, 14), QDate(2009, 5, 16));
   {
     QSqlQuery query(QSqlDatabase::database(kPalConnection));
-    ASSERT_TRUE(query.exec("insert into concurso (cocodigo, conombre, cofecha, coenceste) "
-                           "values ('AB', 'ANTIGUO', '16/05/2009', '__/__/____')"));
+    ASSERT_TRUE(
+        query.exec("insert into concurso (cocodigo, conombre, cofecha, coenceste) "
+                   "values ('AB', 'ANTIGUO', '16/05/2009', '__/__/____')"));
   }
   Concurso1 screen;
   showActive(&screen);
@@ -369,7 +404,8 @@ TEST_F(ContestRegisterTest, ChangesTheSelectedOfTwoLookAlikeCodesAndKeepsDatesSt
   screen.Command7->click();
   EXPECT_TRUE(messages.empty());
   QSqlQuery query(QSqlDatabase::database(kPalConnection));
-  ASSERT_TRUE(query.exec("select cocodigo, conombre, cofecha, coenceste from concurso order by id"));
+  ASSERT_TRUE(
+      query.exec("select cocodigo, conombre, cofecha, coenceste from concurso order by id"));
   QStringList rows;
   while (query.next())
     rows << QStringList{query.value(0).toString(), query.value(1).toString(),

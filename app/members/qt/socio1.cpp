@@ -225,8 +225,17 @@ void Socio1::fillList(std::int64_t selected) {
 
 bool Socio1::written(const Saved& saved) {
   return writtenOrTold(this, saved, [this] {
-    Frame6->hide();
-    fillList();
+    // A change another program got in first keeps what was typed, now over the member as he is
+    // stored, or as a new member when he is gone.
+    const bool typing = changed_ && !Frame6->isHidden();
+    fillList(typing ? changed_->id : 0);
+    if (typing) {
+      const Member* stored = findById(members_.members(), changed_->id);
+      changed_ = stored != nullptr ? std::optional<Member>(*stored) : std::nullopt;
+      Text7->setFocus();
+    } else {
+      Frame6->hide();
+    }
     setToolbarState();
   });
 }

@@ -436,26 +436,66 @@ TEST_F(MemberRegisterTest, ChangesAndDeletesTheSelectedOfTwoLookAlikeLicences) {
   EXPECT_EQ(selectedText(screen.ListView1), "300");
 }
 
-TEST_F(MemberRegisterTest, TellsWhenAnotherProgramRemovedTheMemberAndListsAgain) {
-  addThree();
-  Socio1 screen;
-  showActive(&screen);
-  selectByText(screen.ListView1, "10");
-  screen.soc7->trigger();
-  {
-    RecordSet other;
-    ASSERT_TRUE(other.open(kPalConnection, "select * from socios"));
-    other.findFirst({"slicencia", Criterion::Test::Equals, "10"});
-    ASSERT_TRUE(other.remove());
+TEST_F(MemberRegisterTest, AChangeAnotherProgramGotInFirstIsToldAndWhatWasTypedIsKept) {
+  const struct {
+    const char* what;
+    bool removes;  // else the other program changes member 10's name
+    const char* refusal;
+    std::vector<StoredMember> afterAceptar;  // once the user presses Aceptar again
+  } cases[] = {
+      {"removed",
+       true,
+       "El socio 10 ha sido borrado por otro programa; no se ha grabado nada. La lista se ha "
+       "leído de nuevo. Lo escrito sigue en pantalla: «Aceptar» lo graba como uno nuevo, "
+       "«Cancelar» lo deja.",
+       {{"9", "ALONSO PEREZ", QVariant()},
+        {"10", "GARCIA LOPEZ JUAN", "B9"},
+        {"100", "BENITEZ RUIZ", ""}}},
+      {"changed",
+       false,
+       "El socio 10 ha sido modificado por otro programa después de listarse; no se ha grabado "
+       "nada. La lista se ha leído de nuevo. Lo escrito sigue en pantalla: «Aceptar» lo graba "
+       "sobre lo que hay ahora, «Cancelar» lo deja.",
+       {{"9", "ALONSO PEREZ", QVariant()},
+        {"10", "GARCIA LOPEZ JUAN", "B9"},
+        {"100", "BENITEZ RUIZ", ""}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    addThree();
+    messages.clear();
+    Socio1 screen;
+    showActive(&screen);
+    selectByText(screen.ListView1, "10");
+    screen.soc7->trigger();
+    {
+      RecordSet other;
+      ASSERT_TRUE(other.open(kPalConnection, "select * from socios"));
+      other.findFirst({"slicencia", Criterion::Test::Equals, "10"});
+      if (c.removes) {
+        ASSERT_TRUE(other.remove());
+      } else {
+        other.edit();
+        other.setValue("snombre", "CAMBIADO POR OTRO");
+        ASSERT_TRUE(other.update());
+      }
+    }
+    screen.Text6->setText("B9");
+    screen.Command7->click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, c.refusal);
+    EXPECT_EQ(columnTexts(screen.ListView1, 0),
+              c.removes ? QStringList({"9", "100"}) : QStringList({"9", "10", "100"}));
+    EXPECT_EQ(stored().size(), c.removes ? 2u : 3u);
+    EXPECT_FALSE(screen.Frame6->isHidden());
+    EXPECT_EQ(screen.Text6->text(), "B9");
+
+    screen.Command7->click();
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(screen.Frame6->isHidden());
+    EXPECT_EQ(stored(), c.afterAceptar);
+    ASSERT_TRUE(MemberRegister().removeAll().done());
   }
-  screen.Text6->setText("B9");
-  screen.Command7->click();
-  ASSERT_EQ(messages.size(), 1u);
-  EXPECT_EQ(messages[0].text,
-            "El socio 10 ha sido borrado por otro programa; no se ha grabado nada. La lista se ha "
-            "leído de nuevo.");
-  EXPECT_EQ(columnTexts(screen.ListView1, 0), QStringList({"9", "100"}));
-  EXPECT_EQ(stored().size(), 2u);
 }
 
 class MemberBrowserTest : public MemberRegisterTest {

@@ -15,13 +15,19 @@ Saved savedOf(Written written, std::int64_t id, const QString& record, bool remo
       return {0,
               QStringLiteral("%1 ha sido modificado por otro programa después de listarse; %2. "
                              "La lista se ha leído de nuevo.")
-                  .arg(record, nothing),
+                      .arg(record, nothing) +
+                  (removal ? QString()
+                           : QStringLiteral(" Lo escrito sigue en pantalla: «Aceptar» lo graba "
+                                            "sobre lo que hay ahora, «Cancelar» lo deja.")),
               true};
     case Written::RemovedElsewhere:
       return {0,
               QStringLiteral("%1 ha sido borrado por otro programa; %2. La lista se ha leído de "
                              "nuevo.")
-                  .arg(record, nothing),
+                      .arg(record, nothing) +
+                  (removal ? QString()
+                           : QStringLiteral(" Lo escrito sigue en pantalla: «Aceptar» lo graba "
+                                            "como uno nuevo, «Cancelar» lo deja.")),
               true};
     case Written::ConnectionLost:
       // Whether the write was kept is not known: the message says so, and nothing more is added.
@@ -29,29 +35,35 @@ Saved savedOf(Written written, std::int64_t id, const QString& record, bool remo
     case Written::Failed:
       break;
   }
-  return {0, set.lastError() + QStringLiteral("\n") + nothing.left(1).toUpper() + nothing.mid(1) +
-                 QLatin1Char('.'),
+  return {0,
+          set.lastError() + QStringLiteral("\n") + nothing.left(1).toUpper() + nothing.mid(1) +
+              QLatin1Char('.'),
           false};
 }
 
 }  // namespace
 
 bool TableRegister::open(RecordSet& set, const QString& order) const {
-  return set.open(connection_, QStringLiteral("select * from ") + table_ +
-                                   (order.isEmpty() ? QString() : QStringLiteral(" order by ") + order));
+  return set.open(connection_,
+                  QStringLiteral("select * from ") + table_ +
+                      (order.isEmpty() ? QString() : QStringLiteral(" order by ") + order));
 }
 
 bool TableRegister::ready() {
   return set_.isOpen() || open(set_);
 }
 
-Saved TableRegister::addRecord(const FieldValues& values) { return putRecord(values, true); }
+Saved TableRegister::addRecord(const FieldValues& values) {
+  return putRecord(values, true);
+}
 
-Saved TableRegister::insertRecord(const FieldValues& values) { return putRecord(values, false); }
+Saved TableRegister::insertRecord(const FieldValues& values) {
+  return putRecord(values, false);
+}
 
 Saved TableRegister::putRecord(const FieldValues& values, bool readAgain) {
   Written written = Written::Failed;
-  const qint64 id = !ready()   ? 0
+  const qint64 id = !ready()    ? 0
                     : readAgain ? set_.add(values, &written)
                                 : set_.insert(values, &written);
   return savedOf(id != 0 ? Written::Done : written, id, {}, false, set_);
