@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QVariant>
+#include <algorithm>
 
 #include "access_database.h"
 #include "ansi_text.h"
@@ -26,8 +27,9 @@ QString qt(const std::u16string& text) {
 }
 
 QString decoded(const std::string& bytes, TextEncoding encoding) {
-  return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
-                                        : fromAnsi(bytes);
+  return encoding == TextEncoding::Utf8
+             ? QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()))
+             : fromAnsi(bytes);
 }
 
 // A date as the register keeps it: Null for an empty cell; the cells are checked dates.
@@ -61,7 +63,8 @@ std::vector<std::vector<QString>> recordsOf(RegisterKind kind, QString& error) {
       return {};
     }
     for (const Member& member : members.members())
-      records.push_back({member.licence.trimmed(), member.name.toString(), member.clock.toString()});
+      records.push_back(
+          {member.licence.trimmed(), member.name.toString(), member.clock.toString()});
   } else {
     ContestRegister contests;
     if (!contests.list(configuredContestOrder())) {
@@ -96,8 +99,8 @@ QString registerName(RegisterKind kind) {
 }
 
 SourceTable csvSource(const QByteArray& bytes, const CsvShape& shape) {
-  const auto records = readCsv(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                               shape.separator);
+  const auto records = readCsv(
+      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), shape.separator);
   SourceTable table;
   for (std::size_t r = 0; r < records.size(); ++r) {
     if (r == 0) {
@@ -118,13 +121,12 @@ SourceTable accessSource(const AccessTable& table) {
 }
 
 RegisterKind registerOfHeaders(const std::vector<std::u16string>& headers) {
-  for (const std::u16string& header : headers) {
-    for (const RegisterField& field : registerFields(RegisterKind::Contests)) {
-      if (equalsIgnoringCase(header, field.column))
-        return RegisterKind::Contests;
-    }
-  }
-  return RegisterKind::Members;
+  const auto fed = [&headers](RegisterKind kind) {
+    const std::vector<int> mapping = presetMapping(headers, registerFields(kind));
+    return std::count_if(mapping.begin(), mapping.end(), [](int column) { return column >= 0; });
+  };
+  return fed(RegisterKind::Contests) > fed(RegisterKind::Members) ? RegisterKind::Contests
+                                                                  : RegisterKind::Members;
 }
 
 bool registerKeys(RegisterKind kind, std::vector<std::u16string>& keys, QString& error) {
@@ -219,8 +221,9 @@ QByteArray exportCsv(RegisterKind kind, char separator, TextEncoding encoding, i
     for (const auto& row : rows) {
       for (const QString& cell : row) {
         if (holdsInAnsi(cell)) continue;
-        error = QStringLiteral("No se ha exportado nada: «%1» (%2) tiene caracteres que "
-                               "Windows-1252 no puede guardar. Exporte en «UTF-8 con BOM».")
+        error = QStringLiteral(
+                    "No se ha exportado nada: «%1» (%2) tiene caracteres que "
+                    "Windows-1252 no puede guardar. Exporte en «UTF-8 con BOM».")
                     .arg(cell, row.front());
         return {};
       }

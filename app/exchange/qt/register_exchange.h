@@ -34,8 +34,8 @@ struct SourceTable {
 SourceTable csvSource(const QByteArray& bytes, const CsvShape& shape);
 SourceTable accessSource(const AccessTable& table);
 
-// The register whose own column names the headers carry: the contest register when one of its
-// names is among them, else the member register.
+// The register whose fields the headers feed: the contest register when its preset mapping fills
+// more fields than the member register's does, else the member register.
 RegisterKind registerOfHeaders(const std::vector<std::u16string>& headers);
 
 // The keys the register holds now; false, with error, when it cannot be read.

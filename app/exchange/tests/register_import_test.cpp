@@ -179,6 +179,26 @@ TEST_F(RegisterImportTest, AWrongEncodingChosenIsCorrectedByTheUser) {
   EXPECT_EQ(columnTexts(window.ListView1, 2).first(), "PEÑA O'NEILL, JOSÉ");
 }
 
+TEST_F(RegisterImportTest, TheRegisterIsPresetByWhatTheHeadersFeed) {
+  const struct {
+    const char* header;
+    const char* kind;
+  } cases[] = {{"Código;Nombre;Suelta;Enceste", "Concursos"},
+               {"Licencia;Nombre;Reloj", "Socios"},
+               {"cocodigo;conombre", "Concursos"},
+               {"Nombre;Otra", "Socios"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.header);
+    QFile file(path("cabecera.csv"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(c.header) + "\r\n12;X;14/05/2009;12/05/2009\r\n");
+    file.close();
+    frmImportar window(path("cabecera.csv"));
+    ASSERT_EQ(window.load(), QString());
+    EXPECT_EQ(window.Combo1->currentText(), c.kind);
+  }
+}
+
 TEST_F(RegisterImportTest, ContestsComeInWithTheirDates) {
   frmImportar window(fixture("concursos_punto_y_coma_windows1252.csv"));
   ASSERT_EQ(window.load(), QString());
